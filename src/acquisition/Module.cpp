@@ -1,0 +1,10 @@
+#include "acquisition/Module.h"
+
+namespace zentar::acquisition {
+
+void registerModule(platform::ModuleRegistry& registry)
+{
+    (void)registry;
+}
+
+} // namespace zentar::acquisition

@@ -1,0 +1,10 @@
+#include "periodicals/Module.h"
+
+namespace zentar::periodicals {
+
+void registerModule(platform::ModuleRegistry& registry)
+{
+    (void)registry;
+}
+
+} // namespace zentar::periodicals

@@ -1,0 +1,8 @@
+#pragma once
+
+#include "platform/ModuleRegistry.h"
+
+namespace zentar::periodicals {
+// This folder's tables, seeders and windows.
+void registerModule(platform::ModuleRegistry& registry);
+} // namespace zentar::periodicals

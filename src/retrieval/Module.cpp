@@ -1,0 +1,10 @@
+#include "retrieval/Module.h"
+
+namespace zentar::retrieval {
+
+void registerModule(platform::ModuleRegistry& registry)
+{
+    (void)registry;
+}
+
+} // namespace zentar::retrieval

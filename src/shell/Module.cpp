@@ -1,0 +1,10 @@
+#include "shell/Module.h"
+
+namespace zentar::shell {
+
+void registerModule(platform::ModuleRegistry& registry)
+{
+    (void)registry;
+}
+
+} // namespace zentar::shell

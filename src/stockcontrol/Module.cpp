@@ -1,0 +1,10 @@
+#include "stockcontrol/Module.h"
+
+namespace zentar::stockcontrol {
+
+void registerModule(platform::ModuleRegistry& registry)
+{
+    (void)registry;
+}
+
+} // namespace zentar::stockcontrol
