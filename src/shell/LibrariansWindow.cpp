@@ -53,6 +53,8 @@ LibrariansWindow::LibrariansWindow(platform::AppContext& context, QWidget* paren
                               Field::text("tel", "Telefon:").max(40),
                               Field::text("email", "E-mail:").max(100),
                           });
+    for (const QString& column : form_.columns())
+        form_.editor(column)->setMinimumWidth(280);
     form_.onLeave(QStringLiteral("kod"), [this] { checkCode(); });
 
     auto* rightsBox = new QGroupBox(this);

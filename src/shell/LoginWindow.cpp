@@ -37,6 +37,8 @@ LoginWindow::LoginWindow(platform::AppContext& context, QWidget* parent) : QWidg
     department_->setCurrentIndex(-1);
     department_->setEditText(QString());
 
+    for (QWidget* w : {static_cast<QWidget*>(code_), static_cast<QWidget*>(password_), static_cast<QWidget*>(department_)})
+        w->setMinimumWidth(200);
     auto* fields = new QFormLayout;
     fields->addRow(QStringLiteral("Azonosító:"), code_);
     fields->addRow(QStringLiteral("Jelszó:"), password_);
