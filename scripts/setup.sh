@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libqt6sql6-ibase
   firebird3.0-server-core firebird3.0-utils libfbclient2 firebird-dev
-  libzip-dev libcurl4-openssl-dev
+  libzip-dev libcurl4-openssl-dev libssl-dev
   libgtest-dev libgmock-dev
   python3 python3-aiosmtpd python3-pyftpdlib
   xvfb xauth poppler-utils fonts-dejavu-core

@@ -87,3 +87,18 @@ create table ceg (
   megj varchar(200)
 );
 create descending index ceg_id_desc on ceg (id);
+
+-- Librarians: the login code is the key; the password column holds a salted hash
+-- ("pbkdf2-sha256$..."), wide enough for it. jogkod: character N is '1' when the librarian
+-- may use the N-th rights-controlled top menu.
+create table kvtaros (
+  nev varchar(60) not null,
+  kod varchar(10) not null primary key,
+  jelszo varchar(128),
+  jogkod varchar(10),
+  beoszt varchar(20),
+  cim varchar(100),
+  tel varchar(40),
+  email varchar(100),
+  message varchar(255)
+);
