@@ -199,22 +199,37 @@ std::optional<QString> plainLookup(db::Connection& db, const QString& author, co
 
 std::optional<QString> prefixLookup(db::Connection& db, const QString& author, const QString& title)
 {
-    QString text = foldAcutes(sourceText(author, title).toLower());
-    if (text.isEmpty())
+    const QString lowered = sourceText(author, title).toLower();
+    if (lowered.isEmpty())
         return std::nullopt;
-    // Every prefix of the table in the form the text is compared in; the first row in betu order
-    // stands for its form.
-    QHash<QString, QString> marks;
-    QSqlQuery rows = db.exec(QStringLiteral("select betu, kod from cutter order by betu, kod"));
-    while (rows.next()) {
-        const QString form = foldAcutes(rows.value(0).toString().normalized(QString::NormalizationForm_C).toLower());
-        if (!marks.contains(form))
-            marks.insert(form, rows.value(1).toString());
+    const QString folded = foldAcutes(lowered);
+    // The rows that can match share the sort code of a shortening of the text (kod2 is indexed);
+    // one statement fetches them for every shortening.
+    const LetterCodes codes = readLetterCodes(db);
+    QStringList placeholders;
+    db::Params params;
+    for (qsizetype length = folded.size(); length > 0; --length) {
+        const QString code = encode(folded.left(length), codes, kKod2Width);
+        if (!code.isEmpty() && !params.contains(code)) {
+            placeholders << QStringLiteral("?");
+            params << code;
+        }
     }
-    for (; !text.isEmpty(); text.chop(1)) {
-        const auto found = marks.constFind(text);
-        if (found != marks.constEnd())
-            return found.value();
+    if (params.isEmpty())
+        return std::nullopt;
+    QHash<QString, QString> marks; // the first row in betu order for each lower-cased betu
+    const QString sql = QStringLiteral("select betu, kod from cutter where kod2 in (%1) order by betu, kod")
+                            .arg(placeholders.join(QLatin1Char(',')));
+    for (const QVariantMap& row : db.rows(sql, params)) {
+        const QString betu = row.value(QStringLiteral("betu")).toString().toLower();
+        if (!marks.contains(betu))
+            marks.insert(betu, row.value(QStringLiteral("kod")).toString());
+    }
+    for (qsizetype length = lowered.size(); length > 0; --length) {
+        for (const QString& form : {lowered.left(length), folded.left(length)}) {
+            if (marks.contains(form))
+                return marks.value(form);
+        }
     }
     return std::nullopt;
 }

@@ -42,9 +42,10 @@ std::optional<QString> codedLookup(db::Connection& db, const QString& author, co
 std::optional<QString> plainLookup(db::Connection& db, const QString& author, const QString& title);
 
 // Thesis window: the first 12 characters of the author (or title); a row matches when its betu
-// equals the text, without regard to case and with the acute vowels folded (so "Kovács" meets
-// "Kovacs"); while nothing matches the last character is dropped. When several rows match, the
-// first in betu order wins. None when the text runs out (the mark stays).
+// equals the text without regard to case, the text taken as typed or with its acute vowels
+// folded (so "Kovács" meets the delivered "Kov" as well as a library's own "Kovács"); while
+// nothing matches the last character is dropped. When several rows match, the first in
+// betu, kod order wins. None when the text runs out (the mark stays).
 std::optional<QString> prefixLookup(db::Connection& db, const QString& author, const QString& title);
 
 // A library's own author-mark table read from a CSV file.

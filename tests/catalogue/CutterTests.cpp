@@ -195,7 +195,7 @@ TEST_F(CutterTest, PrefixLookupShortensTheTextUntilARowMatches)
 
     useTable({"Kov", "K3", "Kov", "K2", "Kovács J", "K5"});
     EXPECT_EQ(prefix("Kovács Jenő"), QStringLiteral("K5")); // the longest matching prefix
-    EXPECT_EQ(prefix("kovacs jeno"), QStringLiteral("K5")); // case and acute accents aside
+    EXPECT_EQ(prefix("KOVÁCS JENŐ"), QStringLiteral("K5")); // case aside
     EXPECT_EQ(prefix("Kovalik"), QStringLiteral("K2")); // two rows match: the first in betu, kod order
     EXPECT_EQ(prefix("Nagy"), QStringLiteral("-")); // text used up: the mark stays
     EXPECT_EQ(prefix(""), QStringLiteral("-"));
