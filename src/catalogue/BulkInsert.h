@@ -11,7 +11,9 @@ namespace zentar::catalogue {
 // Meant to run inside a db::Transaction: a failing row throws db::DbError.
 class BulkInsert {
 public:
-    BulkInsert(db::Connection& connection, const QString& sql) : sql_(sql), query_(connection.database())
+    BulkInsert(db::Connection& connection, const QString& sql)
+        : sql_(sql)
+        , query_(connection.database())
     {
         if (!query_.prepare(sql))
             fail();

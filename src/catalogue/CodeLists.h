@@ -40,15 +40,14 @@ inline const QString Discarded = QStringLiteral("Selejtezve");
 inline QStringList copyStatuses()
 {
     using namespace statusz;
-    return {OnOrder, NotForLoan, ThreeDays, OneWeek, ThreeWeeks, FourWeeks, SchoolYear,
-            MarkedForDiscard, Discarded};
+    return { OnOrder, NotForLoan, ThreeDays, OneWeek, ThreeWeeks, FourWeeks, SchoolYear, MarkedForDiscard, Discarded };
 }
 
 // Acquisition modes (kpld.beszmod, lkonyv.beszmod); other texts may be typed.
 inline QStringList acquisitionModes()
 {
-    return {QStringLiteral("Ajándék"), QStringLiteral("Könyvtárellátó"), QStringLiteral("Szk. vétel"),
-            QStringLiteral("Törzsanyag")};
+    return { QStringLiteral("Ajándék"), QStringLiteral("Könyvtárellátó"), QStringLiteral("Szk. vétel"),
+        QStringLiteral("Törzsanyag") };
 }
 
 // The fixed languages offered for konyv.nyelv (the windows add the names of table nyelv after
@@ -56,41 +55,30 @@ inline QStringList acquisitionModes()
 inline const QString DefaultLanguage = QStringLiteral("magyar");
 inline QStringList fixedLanguages()
 {
-    return {QStringLiteral("angol"),   QStringLiteral("cseh"),     QStringLiteral("eszperantó"),
-            QStringLiteral("francia"), QStringLiteral("görög"),    QStringLiteral("horvát"),
-            QStringLiteral("latin"),   QStringLiteral("lengyel"),  QStringLiteral("magyar"),
-            QStringLiteral("német"),   QStringLiteral("olasz"),    QStringLiteral("orosz"),
-            QStringLiteral("román"),   QStringLiteral("spanyol"),  QStringLiteral("szerb"),
-            QStringLiteral("szlovák"), QStringLiteral("többnyelvű")};
+    return { QStringLiteral("angol"), QStringLiteral("cseh"), QStringLiteral("eszperantó"), QStringLiteral("francia"),
+        QStringLiteral("görög"), QStringLiteral("horvát"), QStringLiteral("latin"), QStringLiteral("lengyel"),
+        QStringLiteral("magyar"), QStringLiteral("német"), QStringLiteral("olasz"), QStringLiteral("orosz"),
+        QStringLiteral("román"), QStringLiteral("spanyol"), QStringLiteral("szerb"), QStringLiteral("szlovák"),
+        QStringLiteral("többnyelvű") };
 }
 
 // Literary genres (konyv.irmufaj), in the order offered.
 inline QStringList literaryGenres()
 {
-    return {QStringLiteral("antológia"),
-            QStringLiteral("dráma, színmű"),
-            QStringLiteral("elbeszélés"),
-            QStringLiteral("esszé"),
-            QStringLiteral("humoreszk, szatíra, karcolat"),
-            QStringLiteral("legenda, mítosz, monda"),
-            QStringLiteral("mese"),
-            QStringLiteral("regény - életrajz"),
-            QStringLiteral("regény - humoros"),
-            QStringLiteral("regény - kaland"),
-            QStringLiteral("regény - krimi"),
-            QStringLiteral("regény - sci-fi, fantasy"),
-            QStringLiteral("regény - thriller, horror, vámpír"),
-            QStringLiteral("regény - történelmi"),
-            QStringLiteral("szónoklat"),
-            QStringLiteral("vers")};
+    return { QStringLiteral("antológia"), QStringLiteral("dráma, színmű"), QStringLiteral("elbeszélés"),
+        QStringLiteral("esszé"), QStringLiteral("humoreszk, szatíra, karcolat"),
+        QStringLiteral("legenda, mítosz, monda"), QStringLiteral("mese"), QStringLiteral("regény - életrajz"),
+        QStringLiteral("regény - humoros"), QStringLiteral("regény - kaland"), QStringLiteral("regény - krimi"),
+        QStringLiteral("regény - sci-fi, fantasy"), QStringLiteral("regény - thriller, horror, vámpír"),
+        QStringLiteral("regény - történelmi"), QStringLiteral("szónoklat"), QStringLiteral("vers") };
 }
 
 // Currencies offered by the sound-recording window, and the currency a new book record gets.
 inline const QString DefaultBookCurrency = QStringLiteral(",-Ft");
 inline QStringList soundRecordingCurrencies()
 {
-    return {QStringLiteral("DIN"), QStringLiteral("EUR"), QStringLiteral("HUF"), QStringLiteral("KUN"),
-            QStringLiteral("LEJ")};
+    return { QStringLiteral("DIN"), QStringLiteral("EUR"), QStringLiteral("HUF"), QStringLiteral("KUN"),
+        QStringLiteral("LEJ") };
 }
 
 // The delivered music-genre list (table zmufaj, copied into mufaj on first start).

@@ -77,10 +77,10 @@ QChar separatorOf(const QString& firstLine)
 
 bool isHeading(const QStringList& fields)
 {
-    static const QStringList firstNames = {QStringLiteral("prefix"), QStringLiteral("betu"), QStringLiteral("betű"),
-                                           QStringLiteral("előtag"), QStringLiteral("number")};
-    static const QStringList lastNames = {QStringLiteral("mark"), QStringLiteral("kod"), QStringLiteral("kód"),
-                                          QStringLiteral("jelzet"), QStringLiteral("cutter")};
+    static const QStringList firstNames = { QStringLiteral("prefix"), QStringLiteral("betu"), QStringLiteral("betű"),
+        QStringLiteral("előtag"), QStringLiteral("number") };
+    static const QStringList lastNames = { QStringLiteral("mark"), QStringLiteral("kod"), QStringLiteral("kód"),
+        QStringLiteral("jelzet"), QStringLiteral("cutter") };
     return firstNames.contains(fields.first().toLower()) || lastNames.contains(fields.last().toLower());
 }
 
@@ -174,8 +174,8 @@ std::optional<QString> codedLookup(db::Connection& db, const QString& author, co
     const QString code = codeValue(db, author, title);
     if (code.isEmpty())
         return std::nullopt;
-    const QVariant mark = db.scalar(
-        QStringLiteral("select first 1 kod from cutter where kod2 < ? order by kod2 desc"), {code});
+    const QVariant mark
+        = db.scalar(QStringLiteral("select first 1 kod from cutter where kod2 < ? order by kod2 desc"), { code });
     if (!mark.isValid())
         return std::nullopt;
     return mark.toString();
@@ -190,8 +190,8 @@ std::optional<QString> plainLookup(db::Connection& db, const QString& author, co
     text = text.left(1) + foldAcutes(text.mid(1));
     // The last row in betu order that is not greater than the text, or the first row when
     // every row is greater.
-    QVariant mark = db.scalar(
-        QStringLiteral("select first 1 kod from cutter where betu <= ? order by betu desc"), {text});
+    QVariant mark
+        = db.scalar(QStringLiteral("select first 1 kod from cutter where betu <= ? order by betu desc"), { text });
     if (!mark.isValid())
         mark = db.scalar(QStringLiteral("select first 1 kod from cutter order by betu"));
     return mark.isValid() ? mark.toString() : QString();
@@ -226,7 +226,7 @@ std::optional<QString> prefixLookup(db::Connection& db, const QString& author, c
             marks.insert(betu, row.value(QStringLiteral("kod")).toString());
     }
     for (qsizetype length = lowered.size(); length > 0; --length) {
-        for (const QString& form : {lowered.left(length), folded.left(length)}) {
+        for (const QString& form : { lowered.left(length), folded.left(length) }) {
             if (marks.contains(form))
                 return marks.value(form);
         }
@@ -249,7 +249,8 @@ TableLoad loadTableFromCsvText(db::Connection& db, const QString& text)
 {
     TableLoad result;
     QList<CsvRow> rows;
-    const QStringList lines = QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).split(QLatin1Char('\n'));
+    const QStringList lines
+        = QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).split(QLatin1Char('\n'));
     QChar separator;
     for (int i = 0; i < lines.size(); ++i) {
         const QString line = lines.at(i).trimmed();
@@ -269,14 +270,14 @@ TableLoad loadTableFromCsvText(db::Connection& db, const QString& text)
                 const QString prefix = fields.at(f);
                 if (prefix.isEmpty())
                     continue;
-                rows.append({prefix, prefix.left(1).toUpper() + fields.first()});
+                rows.append({ prefix, prefix.left(1).toUpper() + fields.first() });
             }
         } else if (good) {
             const QString prefix = fields.first();
             const QString mark = fields.last();
             good = !prefix.isEmpty() && !mark.isEmpty() && prefix.size() <= kBetuWidth && mark.size() <= kKodWidth;
             if (good)
-                rows.append({prefix, mark});
+                rows.append({ prefix, mark });
         }
         if (!good)
             result.skippedLines << i + 1;
@@ -291,7 +292,7 @@ TableLoad loadTableFromCsvText(db::Connection& db, const QString& text)
     db.exec(QStringLiteral("delete from cutter"));
     BulkInsert insert(db, QStringLiteral("insert into cutter (betu, kod, kod2) values (?, ?, ?)"));
     for (const CsvRow& row : rows)
-        insert.run({row.betu.left(kBetuWidth), row.kod.left(kKodWidth), sortCode(row.betu, codes)});
+        insert.run({ row.betu.left(kBetuWidth), row.kod.left(kKodWidth), sortCode(row.betu, codes) });
     transaction.commit();
     result.ok = true;
     result.rows = int(rows.size());
@@ -304,7 +305,7 @@ void writeDeliveredTable(db::Connection& db)
     const LetterCodes codes = readLetterCodes(db);
     BulkInsert insert(db, QStringLiteral("insert into cutter (betu, kod, kod2) values (?, ?, ?)"));
     for (const cutterrules::CutterRow& row : cutterrules::generateTable())
-        insert.run({row.betu, row.kod, sortCode(row.betu, codes)});
+        insert.run({ row.betu, row.kod, sortCode(row.betu, codes) });
     transaction.commit();
 }
 

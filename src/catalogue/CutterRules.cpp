@@ -10,9 +10,20 @@ const QString kAlphabet = QStringLiteral("abcdefghijklmnoöpqrstuüvwxyz");
 
 // Foreign letters and the base letter whose code they take.
 const std::pair<const char16_t*, char16_t> kForeignLetters[] = {
-    {u"àâãäåāăąæ", u'a'}, {u"çćč", u'c'},  {u"ďđ", u'd'},     {u"èêëēęě", u'e'}, {u"ìîïī", u'i'},
-    {u"ĺľł", u'l'},         {u"ñńň", u'n'},  {u"òôõōøœ", u'o'}, {u"ŕř", u'r'},      {u"śšşșß", u's'},
-    {u"ťţț", u't'},         {u"ùûůū", u'u'}, {u"ýÿ", u'y'},     {u"źżž", u'z'},
+    { u"àâãäåāăąæ", u'a' },
+    { u"çćč", u'c' },
+    { u"ďđ", u'd' },
+    { u"èêëēęě", u'e' },
+    { u"ìîïī", u'i' },
+    { u"ĺľł", u'l' },
+    { u"ñńň", u'n' },
+    { u"òôõōøœ", u'o' },
+    { u"ŕř", u'r' },
+    { u"śšşșß", u's' },
+    { u"ťţț", u't' },
+    { u"ùûůū", u'u' },
+    { u"ýÿ", u'y' },
+    { u"źżž", u'z' },
 };
 
 int position(QChar c)
@@ -39,19 +50,19 @@ struct Entry {
 
 // Second-letter tables of the Library of Congress Cutter rules. A range such as "l-m 4" is
 // written as its first letter: the letters up to the next entry take its digit.
-const std::vector<Entry> kAfterVowel = {{u"b", '2'}, {u"d", '3'}, {u"l", '4'}, {u"n", '5'},
-                                        {u"p", '6'}, {u"r", '7'}, {u"s", '8'}, {u"u", '9'}};
+const std::vector<Entry> kAfterVowel = { { u"b", '2' }, { u"d", '3' }, { u"l", '4' }, { u"n", '5' }, { u"p", '6' },
+    { u"r", '7' }, { u"s", '8' }, { u"u", '9' } };
 // After S the range "w-z 9" is anchored at z: "sz" is a Hungarian letter and begins a great many
 // Hungarian names (Szabó, Szilágyi), which get the expansion digits; the rare Sw, Sx, Sy file
 // with Su under 8.
-const std::vector<Entry> kAfterS = {{u"a", '2'}, {u"ch", '3'}, {u"e", '4'}, {u"h", '5'},
-                                    {u"m", '6'}, {u"t", '7'},  {u"u", '8'}, {u"z", '9'}};
-const std::vector<Entry> kAfterQu = {{u"a", '3'}, {u"e", '4'}, {u"i", '5'}, {u"o", '6'},
-                                     {u"r", '7'}, {u"t", '8'}, {u"y", '9'}};
-const std::vector<Entry> kAfterConsonant = {{u"a", '3'}, {u"e", '4'}, {u"i", '5'}, {u"o", '6'},
-                                            {u"r", '7'}, {u"u", '8'}, {u"y", '9'}};
-const std::vector<Entry> kExpansion = {{u"a", '3'}, {u"e", '4'}, {u"i", '5'}, {u"m", '6'},
-                                       {u"p", '7'}, {u"t", '8'}, {u"w", '9'}};
+const std::vector<Entry> kAfterS = { { u"a", '2' }, { u"ch", '3' }, { u"e", '4' }, { u"h", '5' }, { u"m", '6' },
+    { u"t", '7' }, { u"u", '8' }, { u"z", '9' } };
+const std::vector<Entry> kAfterQu
+    = { { u"a", '3' }, { u"e", '4' }, { u"i", '5' }, { u"o", '6' }, { u"r", '7' }, { u"t", '8' }, { u"y", '9' } };
+const std::vector<Entry> kAfterConsonant
+    = { { u"a", '3' }, { u"e", '4' }, { u"i", '5' }, { u"o", '6' }, { u"r", '7' }, { u"u", '8' }, { u"y", '9' } };
+const std::vector<Entry> kExpansion
+    = { { u"a", '3' }, { u"e", '4' }, { u"i", '5' }, { u"m", '6' }, { u"p", '7' }, { u"t", '8' }, { u"w", '9' } };
 
 bool isVowel(QChar c)
 {
@@ -71,7 +82,7 @@ std::pair<char, int> lookupDigit(const std::vector<Entry>& table, const QString&
         digit = entry.digit;
         length = letters.startsWith(start) ? int(start.size()) : 0;
     }
-    return {digit, length};
+    return { digit, length };
 }
 
 char expansionDigit(QChar letter)
@@ -113,12 +124,12 @@ std::vector<LetterCode> letterCodes()
     QHash<QChar, QString> byLetter;
     for (int i = 0; i < kAlphabet.size(); ++i) {
         const QString code = QStringLiteral("%1").arg(i + 1, 2, 10, QLatin1Char('0'));
-        codes.push_back({QString(kAlphabet.at(i)), code});
+        codes.push_back({ QString(kAlphabet.at(i)), code });
         byLetter.insert(kAlphabet.at(i), code);
     }
     for (const auto& [letters, base] : kForeignLetters) {
         for (const QChar c : QString::fromUtf16(letters))
-            codes.push_back({QString(c), byLetter.value(QChar(base))});
+            codes.push_back({ QString(c), byLetter.value(QChar(base)) });
     }
     return codes;
 }
@@ -126,14 +137,22 @@ std::vector<LetterCode> letterCodes()
 QChar foldHungarianAcute(QChar c)
 {
     switch (c.unicode()) {
-    case u'á': return QLatin1Char('a');
-    case u'é': return QLatin1Char('e');
-    case u'í': return QLatin1Char('i');
-    case u'ó': return QLatin1Char('o');
-    case u'ő': return QChar(u'ö');
-    case u'ú': return QLatin1Char('u');
-    case u'ű': return QChar(u'ü');
-    default: return c;
+    case u'á':
+        return QLatin1Char('a');
+    case u'é':
+        return QLatin1Char('e');
+    case u'í':
+        return QLatin1Char('i');
+    case u'ó':
+        return QLatin1Char('o');
+    case u'ő':
+        return QChar(u'ö');
+    case u'ú':
+        return QLatin1Char('u');
+    case u'ű':
+        return QChar(u'ü');
+    default:
+        return c;
     }
 }
 
@@ -181,7 +200,7 @@ std::vector<CutterRow> generateTable()
             highest = digits;
             QString betu = prefix;
             betu[0] = betu.at(0).toUpper();
-            rows.push_back({betu, first.toUpper() + digits});
+            rows.push_back({ betu, first.toUpper() + digits });
         };
         add(first);
         for (const QString& second : letters) {

@@ -16,13 +16,13 @@ QString text(const QVariantMap& record, const char* column)
     return record.value(QString::fromLatin1(column)).toString();
 }
 
-void insertRows(db::Connection& db, const QString& sql, int firstKey, int id, const QString& doktipus,
-                const QStringList& forms)
+void insertRows(
+    db::Connection& db, const QString& sql, int firstKey, int id, const QString& doktipus, const QStringList& forms)
 {
     BulkInsert insert(db, sql);
     int key = firstKey;
     for (const QString& form : forms)
-        insert.run({key++, doktipus, id, form});
+        insert.run({ key++, doktipus, id, form });
 }
 
 const QString kInsertAuthor = QStringLiteral("insert into kszerzo (sorszam, doktipus, id, szerzo) values (?, ?, ?, ?)");
@@ -107,12 +107,12 @@ RecordIndex bookRecordIndex(const QVariantMap& record)
     authors.addReferences(text(record, "utalo"));
 
     IndexForms titles;
-    for (const char* column : {"fc", "ac", "pc", "pac"})
+    for (const char* column : { "fc", "ac", "pc", "pac" })
         titles.addWhole(text(record, column), false);
-    for (const char* column : {"sc1", "sc2", "tartmeg"})
+    for (const char* column : { "sc1", "sc2", "tartmeg" })
         titles.addEntries(text(record, column));
     titles.addVolumeTitles(text(record, "kotet"));
-    return {authors.forms(), titles.forms()};
+    return { authors.forms(), titles.forms() };
 }
 
 void writeRecordIndex(db::Connection& db, int id, const QString& doktipus, const RecordIndex& index)
@@ -121,8 +121,8 @@ void writeRecordIndex(db::Connection& db, int id, const QString& doktipus, const
     const int firstAuthor = db::nextKey(db, QStringLiteral("kszerzo"), QStringLiteral("sorszam"));
     const int firstTitle = db::nextKey(db, QStringLiteral("kcim"), QStringLiteral("sorszam"));
     const QString own = QStringLiteral(" where id = ? and (doktipus is null or doktipus <> ?)");
-    db.exec(QStringLiteral("delete from kszerzo") + own, {id, codes::doktipus::Analytic});
-    db.exec(QStringLiteral("delete from kcim") + own, {id, codes::doktipus::Analytic});
+    db.exec(QStringLiteral("delete from kszerzo") + own, { id, codes::doktipus::Analytic });
+    db.exec(QStringLiteral("delete from kcim") + own, { id, codes::doktipus::Analytic });
     insertRows(db, kInsertAuthor, firstAuthor, id, doktipus, index.authors);
     insertRows(db, kInsertTitle, firstTitle, id, doktipus, index.titles);
     transaction.commit();
@@ -134,13 +134,14 @@ void rebuildAnalyticIndex(db::Connection& db, int hostId)
     const int firstAuthor = db::nextKey(db, QStringLiteral("kszerzo"), QStringLiteral("sorszam"));
     const int firstTitle = db::nextKey(db, QStringLiteral("kcim"), QStringLiteral("sorszam"));
     const QString analytic = codes::doktipus::Analytic;
-    db.exec(QStringLiteral("delete from kszerzo where id = ? and doktipus = ?"), {hostId, analytic});
-    db.exec(QStringLiteral("delete from kcim where id = ? and doktipus = ?"), {hostId, analytic});
+    db.exec(QStringLiteral("delete from kszerzo where id = ? and doktipus = ?"), { hostId, analytic });
+    db.exec(QStringLiteral("delete from kcim where id = ? and doktipus = ?"), { hostId, analytic });
     IndexForms authors;
     IndexForms titles;
-    for (const QVariantMap& part : db.rows(QStringLiteral("select * from kv_an where konyvid = ? order by id"), {hostId})) {
+    for (const QVariantMap& part :
+        db.rows(QStringLiteral("select * from kv_an where konyvid = ? order by id"), { hostId })) {
         authors.addWhole(text(part, "szerzo"), false);
-        for (const char* column : {"fc", "ac", "pc", "pac", "kiadjel"})
+        for (const char* column : { "fc", "ac", "pc", "pac", "kiadjel" })
             titles.addWhole(text(part, column), false);
     }
     insertRows(db, kInsertAuthor, firstAuthor, hostId, analytic, authors.forms());

@@ -10,34 +10,62 @@ namespace zentar::catalogue {
 QStringList codes::deliveredMusicGenres()
 {
     return {
-        QStringLiteral("a cappella"),        QStringLiteral("alternatív zene"),
-        QStringLiteral("balett"),            QStringLiteral("barokk zene"),
-        QStringLiteral("blues"),             QStringLiteral("country"),
-        QStringLiteral("dal"),               QStringLiteral("diszkó"),
-        QStringLiteral("dzsessz"),           QStringLiteral("egyházi zene"),
-        QStringLiteral("elektronikus zene"), QStringLiteral("filmzene"),
-        QStringLiteral("folk"),              QStringLiteral("funk"),
-        QStringLiteral("gospel"),            QStringLiteral("gregorián ének"),
-        QStringLiteral("gyermekdal"),        QStringLiteral("hangoskönyv"),
-        QStringLiteral("heavy metal"),       QStringLiteral("hip-hop"),
-        QStringLiteral("indulók"),           QStringLiteral("kamarazene"),
-        QStringLiteral("klasszikus zene"),   QStringLiteral("kortárs zene"),
-        QStringLiteral("kórusmű"),           QStringLiteral("könnyűzene"),
-        QStringLiteral("latin zene"),        QStringLiteral("magyarnóta"),
-        QStringLiteral("megzenésített vers"), QStringLiteral("mese"),
-        QStringLiteral("musical"),           QStringLiteral("mulatós"),
-        QStringLiteral("népdal"),            QStringLiteral("népzene"),
-        QStringLiteral("nyelvlecke"),        QStringLiteral("opera"),
-        QStringLiteral("operett"),           QStringLiteral("oratórium"),
-        QStringLiteral("orgonazene"),        QStringLiteral("pop"),
-        QStringLiteral("punk"),              QStringLiteral("rap"),
-        QStringLiteral("reggae"),            QStringLiteral("reneszánsz zene"),
-        QStringLiteral("rock"),              QStringLiteral("rock and roll"),
-        QStringLiteral("romantikus zene"),   QStringLiteral("soul"),
-        QStringLiteral("szimfonikus zene"),  QStringLiteral("szólóhangszeres zene"),
-        QStringLiteral("táncdal"),           QStringLiteral("táncház"),
-        QStringLiteral("természethang"),     QStringLiteral("irodalmi felolvasás"),
-        QStringLiteral("versmondás"),        QStringLiteral("világzene"),
+        QStringLiteral("a cappella"),
+        QStringLiteral("alternatív zene"),
+        QStringLiteral("balett"),
+        QStringLiteral("barokk zene"),
+        QStringLiteral("blues"),
+        QStringLiteral("country"),
+        QStringLiteral("dal"),
+        QStringLiteral("diszkó"),
+        QStringLiteral("dzsessz"),
+        QStringLiteral("egyházi zene"),
+        QStringLiteral("elektronikus zene"),
+        QStringLiteral("filmzene"),
+        QStringLiteral("folk"),
+        QStringLiteral("funk"),
+        QStringLiteral("gospel"),
+        QStringLiteral("gregorián ének"),
+        QStringLiteral("gyermekdal"),
+        QStringLiteral("hangoskönyv"),
+        QStringLiteral("heavy metal"),
+        QStringLiteral("hip-hop"),
+        QStringLiteral("indulók"),
+        QStringLiteral("kamarazene"),
+        QStringLiteral("klasszikus zene"),
+        QStringLiteral("kortárs zene"),
+        QStringLiteral("kórusmű"),
+        QStringLiteral("könnyűzene"),
+        QStringLiteral("latin zene"),
+        QStringLiteral("magyarnóta"),
+        QStringLiteral("megzenésített vers"),
+        QStringLiteral("mese"),
+        QStringLiteral("musical"),
+        QStringLiteral("mulatós"),
+        QStringLiteral("népdal"),
+        QStringLiteral("népzene"),
+        QStringLiteral("nyelvlecke"),
+        QStringLiteral("opera"),
+        QStringLiteral("operett"),
+        QStringLiteral("oratórium"),
+        QStringLiteral("orgonazene"),
+        QStringLiteral("pop"),
+        QStringLiteral("punk"),
+        QStringLiteral("rap"),
+        QStringLiteral("reggae"),
+        QStringLiteral("reneszánsz zene"),
+        QStringLiteral("rock"),
+        QStringLiteral("rock and roll"),
+        QStringLiteral("romantikus zene"),
+        QStringLiteral("soul"),
+        QStringLiteral("szimfonikus zene"),
+        QStringLiteral("szólóhangszeres zene"),
+        QStringLiteral("táncdal"),
+        QStringLiteral("táncház"),
+        QStringLiteral("természethang"),
+        QStringLiteral("irodalmi felolvasás"),
+        QStringLiteral("versmondás"),
+        QStringLiteral("világzene"),
     };
 }
 
@@ -48,7 +76,7 @@ void seedLetterCodes(db::Connection& db)
     BulkInsert insert(db, QStringLiteral("insert into abc (id, betu, kod) values (?, ?, ?)"));
     int id = 0;
     for (const cutterrules::LetterCode& letter : cutterrules::letterCodes())
-        insert.run({++id, letter.letter, letter.code});
+        insert.run({ ++id, letter.letter, letter.code });
 }
 
 void seedCutterTable(db::Connection& db)
@@ -60,7 +88,7 @@ void seedMusicGenres(db::Connection& db)
 {
     BulkInsert insert(db, QStringLiteral("insert into zmufaj (mufaj) values (?)"));
     for (const QString& genre : codes::deliveredMusicGenres())
-        insert.run({genre});
+        insert.run({ genre });
 }
 
 void copyMusicGenres(db::Connection& db)

@@ -1,6 +1,6 @@
+#include "QStringPrinting.h"
 #include "catalogue/Cutter.h"
 #include "support/TestDatabase.h"
-#include "QStringPrinting.h"
 
 #include <QDir>
 #include <QFile>
@@ -50,7 +50,7 @@ protected:
         db.exec("delete from cutter");
         for (int i = 0; i + 1 < betuAndKod.size(); i += 2)
             db.exec("insert into cutter (betu, kod, kod2) values (?, ?, ?)",
-                    {betuAndKod[i], betuAndKod[i + 1], cutter::sortCode(betuAndKod[i], codes)});
+                { betuAndKod[i], betuAndKod[i + 1], cutter::sortCode(betuAndKod[i], codes) });
     }
 };
 
@@ -68,8 +68,8 @@ TEST_F(CutterTest, DeliveredTableWalksInAlphabeticalOrderAndMarksNeverDecrease)
         ASSERT_EQ(mark.left(1), betu.left(1).toUpper());
         if (before.left(1) == betu.left(1)) {
             ASSERT_LE(cutterFraction(previousMark), cutterFraction(mark))
-                << before.toStdString() << " " << previousMark.toStdString() << " / " << betu.toStdString()
-                << " " << mark.toStdString();
+                << before.toStdString() << " " << previousMark.toStdString() << " / " << betu.toStdString() << " "
+                << mark.toStdString();
         }
     }
 }
@@ -92,8 +92,8 @@ TEST_F(CutterTest, ShelfOrderFollowsAuthorOrder)
     const QString kolcsey = mark("Kölcsey Ferenc");
     EXPECT_LE(cutterFraction(kossuth), cutterFraction(kovacs));
     EXPECT_LE(cutterFraction(kovacs), cutterFraction(kolcsey));
-    for (const char* author : {"Kodály Zoltán", "Kosztolányi Dezső", "Kós Károly", "Kovai Lőrinc", "Kozma Andor",
-                               "Kozárd", "Kowalski", "Koltai"}) {
+    for (const char* author : { "Kodály Zoltán", "Kosztolányi Dezső", "Kós Károly", "Kovai Lőrinc", "Kozma Andor",
+             "Kozárd", "Kowalski", "Koltai" }) {
         SCOPED_TRACE(author);
         EXPECT_LE(cutterFraction(mark(QString::fromUtf8(author))), cutterFraction(kolcsey));
     }
@@ -108,10 +108,16 @@ TEST_F(CutterTest, CodeValueFollowsHungarianAlphabeticalOrder)
         const char* after;
     };
     const Case ordered[] = {
-        {"Ozsvári", "Örkény"}, {"Ódry", "Ozora"}, {"Uzsoki", "Üveges"}, {"Uzsoki", "Űrhajós"},
-        {"Olga", "Ozsvári"},   {"Ábel", "Abonyi"}, {"Zrínyi", "Zsigmond"}, {"Nagy", "Nyáry"},
+        { "Ozsvári", "Örkény" },
+        { "Ódry", "Ozora" },
+        { "Uzsoki", "Üveges" },
+        { "Uzsoki", "Űrhajós" },
+        { "Olga", "Ozsvári" },
+        { "Ábel", "Abonyi" },
+        { "Zrínyi", "Zsigmond" },
+        { "Nagy", "Nyáry" },
         // Two-letter Hungarian letters are coded one character at a time: "cs" files as c + s.
-        {"Csaba", "Cukor"},
+        { "Csaba", "Cukor" },
     };
     for (const Case& c : ordered) {
         SCOPED_TRACE(std::string(c.before) + " < " + c.after);
@@ -147,7 +153,7 @@ TEST_F(CutterTest, SourceTextIsCutThenStrippedOfArticleAndPunctuation)
 
 TEST_F(CutterTest, CodedLookupTakesTheRowBelowTheCodeValue)
 {
-    useTable({"Ka", "K1", "Ko", "K2", "Kos", "K3", "Kö", "K4"});
+    useTable({ "Ka", "K1", "Ko", "K2", "Kos", "K3", "Kö", "K4" });
     EXPECT_EQ(mark("Kossuth"), QStringLiteral("K3"));
     // Equal to a kod2: the row before it gives the mark.
     EXPECT_EQ(mark("Kos"), QStringLiteral("K2"));
@@ -165,7 +171,7 @@ TEST_F(CutterTest, CodedLookupTakesTheRowBelowTheCodeValue)
 
 TEST_F(CutterTest, PlainLookupPlacesTheTextAmongThePrefixes)
 {
-    useTable({"Ab", "A1", "Ko", "K2", "Kov", "K3", "Ö", "Ö1", "Sz", "S9"});
+    useTable({ "Ab", "A1", "Ko", "K2", "Kov", "K3", "Ö", "Ö1", "Sz", "S9" });
     const auto plain = [&](const char* author, const char* title = "") {
         return cutter::plainLookup(db, QString::fromUtf8(author), QString::fromUtf8(title)).value_or("-");
     };
@@ -191,9 +197,9 @@ TEST_F(CutterTest, PrefixLookupShortensTheTextUntilARowMatches)
     // Delivered table: "Kovács János" → "Kov".
     EXPECT_EQ(prefix("Kovács János"), QStringLiteral("K68"));
     EXPECT_EQ(prefix("KOVÁCS"), QStringLiteral("K68"));
-    EXPECT_EQ(prefix("", "Ördögszekér"), db.scalar("select kod from cutter where betu = ?", {"Örd"}).toString());
+    EXPECT_EQ(prefix("", "Ördögszekér"), db.scalar("select kod from cutter where betu = ?", { "Örd" }).toString());
 
-    useTable({"Kov", "K3", "Kov", "K2", "Kovács J", "K5"});
+    useTable({ "Kov", "K3", "Kov", "K2", "Kovács J", "K5" });
     EXPECT_EQ(prefix("Kovács Jenő"), QStringLiteral("K5")); // the longest matching prefix
     EXPECT_EQ(prefix("KOVÁCS JENŐ"), QStringLiteral("K5")); // case aside
     EXPECT_EQ(prefix("Kovalik"), QStringLiteral("K2")); // two rows match: the first in betu, kod order
@@ -204,23 +210,25 @@ TEST_F(CutterTest, PrefixLookupShortensTheTextUntilARowMatches)
 TEST_F(CutterTest, LibraryTableLoadsFromCsvAndReplacesTheDeliveredRows)
 {
     const auto codes = cutter::readLetterCodes(db);
-    const auto loaded = cutter::loadTableFromCsvText(db, QStringLiteral("betu;kod\n"
-                                                                        "Kovács;K72\n"
-                                                                        "\"Kos, A\";K71\n"
-                                                                        "Őri;Ö12\n"
-                                                                        "csak előtag\n"
-                                                                        "\n"
-                                                                        "Nagy;N14\r\n"));
+    const auto loaded = cutter::loadTableFromCsvText(db,
+        QStringLiteral("betu;kod\n"
+                       "Kovács;K72\n"
+                       "\"Kos, A\";K71\n"
+                       "Őri;Ö12\n"
+                       "csak előtag\n"
+                       "\n"
+                       "Nagy;N14\r\n"));
     ASSERT_TRUE(loaded.ok) << loaded.error.toStdString();
     EXPECT_EQ(loaded.rows, 4);
-    EXPECT_EQ(loaded.skippedLines, QList<int>{5});
+    EXPECT_EQ(loaded.skippedLines, QList<int> { 5 });
     EXPECT_EQ(db.scalar("select count(*) from cutter").toInt(), 4);
-    EXPECT_EQ(db.scalar("select kod2 from cutter where betu = ?", {"Őri"}).toString(), cutter::sortCode("öri", codes));
+    EXPECT_EQ(
+        db.scalar("select kod2 from cutter where betu = ?", { "Őri" }).toString(), cutter::sortCode("öri", codes));
     EXPECT_EQ(mark("Kovácsné"), QStringLiteral("K72"));
 
     // The wide form: a number, then the prefixes that take it under each initial letter.
     ASSERT_TRUE(cutter::loadTableFromCsvText(db, "11,ea,ia\n12,eam,ib\n").ok);
-    EXPECT_EQ(db.scalar("select kod from cutter where betu = ?", {"ib"}).toString(), QStringLiteral("I12"));
+    EXPECT_EQ(db.scalar("select kod from cutter where betu = ?", { "ib" }).toString(), QStringLiteral("I12"));
     EXPECT_EQ(db.scalar("select count(*) from cutter").toInt(), 4);
 
     // A file without any row changes nothing.
@@ -238,12 +246,14 @@ TEST_F(CutterTest, WindowsCodePageCsvLoads)
     const QString path = workDir.filePath("sajat.csv");
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray("Kov\xE1" "cs,K72\r\n\xD5ri,\xD6" "12\r\n")); // Windows-1250
+    file.write(QByteArray("Kov\xE1"
+                          "cs,K72\r\n\xD5ri,\xD6"
+                          "12\r\n")); // Windows-1250
     file.close();
     const auto loaded = cutter::loadTableFromCsv(db, path);
     ASSERT_TRUE(loaded.ok) << loaded.error.toStdString();
-    EXPECT_EQ(db.scalar("select kod from cutter where betu = ?", {"Kovács"}).toString(), QStringLiteral("K72"));
-    EXPECT_EQ(db.scalar("select kod from cutter where betu = ?", {"Őri"}).toString(), QStringLiteral("Ö12"));
+    EXPECT_EQ(db.scalar("select kod from cutter where betu = ?", { "Kovács" }).toString(), QStringLiteral("K72"));
+    EXPECT_EQ(db.scalar("select kod from cutter where betu = ?", { "Őri" }).toString(), QStringLiteral("Ö12"));
 }
 
 TEST_F(CutterTest, ThreeFigureCutterSanbornTableLoads)
@@ -270,13 +280,15 @@ TEST_F(CutterTest, ThreeFigureCutterSanbornTableLoads)
     // characters without spaces and takes the row below an equal code, so the names whose
     // letters equal a prefix of the table ("Armstrong, W" and "armstrong w") or that meet a
     // prefix with a space ("Ford, Henry") file one row earlier; every other case agrees.
-    const QStringList differing = {"armstrong", "anderson,r", "huntington", "hutchinson", "nicholson", "wallace", "ford"};
+    const QStringList differing
+        = { "armstrong", "anderson,r", "huntington", "hutchinson", "nicholson", "wallace", "ford" };
     QFile cases(dir + "/cutter/cutter_sanborn_3fig_tests.csv");
     ASSERT_TRUE(cases.open(QIODevice::ReadOnly));
     int checked = 0;
     for (const QString& line : QString::fromUtf8(cases.readAll()).split('\n')) {
         const QStringList fields = line.trimmed().split(',');
-        if (fields.size() < 3 || std::any_of(differing.begin(), differing.end(), [&](const QString& d) { return line.startsWith(d); }))
+        if (fields.size() < 3
+            || std::any_of(differing.begin(), differing.end(), [&](const QString& d) { return line.startsWith(d); }))
             continue;
         SCOPED_TRACE(line.toStdString());
         EXPECT_EQ(mark(fields[0] + ", " + fields[1]), fields[0].left(1).toUpper() + fields[2]);
