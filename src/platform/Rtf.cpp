@@ -609,6 +609,50 @@ bool read(QTextDocument& document, const QByteArray& bytes)
     return reader.run();
 }
 
+QByteArray fromParagraphs(const QString& title, const QStringList& paragraphs, double pointSize)
+{
+    QTextDocument document;
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSizeF(pointSize);
+    document.setDefaultFont(font);
+    QTextCursor cursor(&document);
+    QTextCharFormat plain;
+    plain.setFontPointSize(pointSize);
+    bool first = true;
+    auto block = [&](Qt::Alignment align) {
+        QTextBlockFormat bf;
+        bf.setAlignment(align);
+        bf.setBottomMargin(6);
+        if (first)
+            cursor.setBlockFormat(bf);
+        else
+            cursor.insertBlock(bf, plain);
+        first = false;
+    };
+    if (!title.isEmpty()) {
+        block(Qt::AlignHCenter);
+        QTextCharFormat bold = plain;
+        bold.setFontWeight(QFont::Bold);
+        bold.setFontPointSize(pointSize + 3);
+        cursor.insertText(title, bold);
+    }
+    QTextList* list = nullptr;
+    for (const QString& paragraph : paragraphs) {
+        const bool bullet = paragraph.startsWith(QLatin1String("- "));
+        block(Qt::AlignLeft);
+        if (bullet) {
+            if (list)
+                list->add(cursor.block());
+            else
+                list = cursor.createList(QTextListFormat::ListDisc);
+        } else {
+            list = nullptr;
+        }
+        cursor.insertText(bullet ? paragraph.mid(2) : paragraph, plain);
+    }
+    return write(document);
+}
+
 bool save(const QTextDocument& document, const QString& path, QString* error)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 class QTextDocument;
 
@@ -18,6 +19,10 @@ QByteArray write(const QTextDocument& document);
 // information) are skipped and their text left out; "\'xx" bytes are read in the code page of
 // the run's font or of "\ansicpg". Returns false when the bytes are not RTF at all.
 bool read(QTextDocument& document, const QByteArray& bytes);
+
+// A simple document as RTF: a centred bold title (when not empty), then the paragraphs; a
+// paragraph starting with "- " becomes a bullet item. For delivered texts (help, licence).
+QByteArray fromParagraphs(const QString& title, const QStringList& paragraphs, double pointSize = 11);
 
 // File helpers; `error` gets a Hungarian message naming the path.
 bool save(const QTextDocument& document, const QString& path, QString* error = nullptr);

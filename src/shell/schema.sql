@@ -87,3 +87,11 @@ create table ceg (
   megj varchar(200)
 );
 create descending index ceg_id_desc on ceg (id);
+
+-- Help topics shown by "Súgó", in the order of `id`; `leiras` is RTF. Delivered rows are added
+-- by code (shell/HelpTopics.cpp) when the table is created.
+create table sugo (
+  id integer not null primary key,
+  temakor varchar(100),
+  leiras blob sub_type text
+);
