@@ -131,13 +131,15 @@ public:
         y_ += h;
     }
 
-    void placeAt(const Line& line, double y, double h, const Font& base, bool templated)
+    void placeAt(const Line& line, double y, double h, const Font& base, bool templated, int pageIndex = -1)
     {
-        Page& page = doc_.pages.last();
+        if (pageIndex < 0)
+            pageIndex = int(doc_.pages.size()) - 1;
+        Page& page = doc_.pages[pageIndex];
         for (const Cell& cell : line.cells) {
             const double width = cell.width > 0 ? cell.width : contentWidth_ - cell.x;
             if (templated)
-                templated_ << std::make_pair(int(doc_.pages.size() - 1), int(page.texts.size()));
+                templated_ << std::make_pair(pageIndex, int(page.texts.size()));
             page.texts << TextItem{QRectF(left_ + cell.x, y, width, h), cell.text, cell.font.value_or(base),
                                    cell.align | Qt::AlignVCenter};
         }
@@ -154,7 +156,7 @@ public:
                 Page& page = doc_.pages[p];
                 const int first = int(page.texts.size());
                 const double h = lineHeight(line);
-                placeAt(line, y, h, line.font.value_or(spec_.font), false);
+                placeAt(line, y, h, line.font.value_or(spec_.font), false, p);
                 for (int i = first; i < page.texts.size(); ++i)
                     templated_ << std::make_pair(p, i);
                 y += h;

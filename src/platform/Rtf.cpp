@@ -111,6 +111,7 @@ QByteArray write(const QTextDocument& document)
             body += "{\\*\\pn\\pnlvlblt\\pnf0\\pnindent360{\\pntxtb\\'b7}}";
             body += "{\\pntext\\'b7\\tab}";
         } else {
+            body += ' '; // ends the last control word; a list item's groups need none
             const double left = bf.leftMargin() + bf.indent() * document.indentWidth();
             if (bf.textIndent() != 0)
                 body += "\\fi" + QByteArray::number(toTwips(bf.textIndent()));
@@ -119,7 +120,6 @@ QByteArray write(const QTextDocument& document)
             if (bf.rightMargin() != 0)
                 body += "\\ri" + QByteArray::number(toTwips(bf.rightMargin()));
         }
-        body += ' ';
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
             if (!fragment.isValid())

@@ -5,6 +5,7 @@
 #include "platform/ModuleRegistry.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestHost.h"
+#include "support/QtPrinters.h"
 #include "support/TestPrinter.h"
 
 #include <QTemporaryDir>
