@@ -4,6 +4,7 @@
 #include "platform/ReportPainter.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -62,6 +63,7 @@ PreviewWindow::PreviewWindow(AppContext& context, report::Document document, QWi
     image_ = new QLabel;
     image_->setObjectName(QStringLiteral("pageImage"));
     scroll_->setWidget(image_);
+    scroll_->viewport()->installEventFilter(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(bar);
@@ -101,11 +103,12 @@ void PreviewWindow::setZoom(double zoom)
     render();
 }
 
-void PreviewWindow::resizeEvent(QResizeEvent* event)
+bool PreviewWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    QWidget::resizeEvent(event);
-    if (zoom_ == 0)
+    // "Teljes oldal" follows the size of the visible area.
+    if (watched == scroll_->viewport() && event->type() == QEvent::Resize && zoom_ == 0)
         render();
+    return QWidget::eventFilter(watched, event);
 }
 
 void PreviewWindow::render()

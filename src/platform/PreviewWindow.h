@@ -30,7 +30,7 @@ public:
     QString saveAsPdf();
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void render();

@@ -322,15 +322,15 @@ Document grid(const QStringList& headings, const QList<QStringList>& cells, cons
     for (const QStringList& row : cells)
         columnCount = std::max(columnCount, int(row.size()));
     QList<double> widths(columnCount, 2.0);
-    auto measure = [&](int c, const QString& text) {
-        // about 0.55 of the font size per character, in mm
-        widths[c] = std::max(widths[c], text.size() * spec.font.size * 0.55 * 25.4 / 72.0 + 2.0);
+    // An estimate of the text's width: about 0.6 of the font size per character (0.7 in bold).
+    auto measure = [&](int c, const QString& text, double perChar) {
+        widths[c] = std::max(widths[c], text.size() * spec.font.size * perChar * 25.4 / 72.0 + 2.5);
     };
     for (int c = 0; c < headings.size(); ++c)
-        measure(c, headings.at(c));
+        measure(c, headings.at(c), 0.7);
     for (const QStringList& row : cells) {
         for (int c = 0; c < row.size(); ++c)
-            measure(c, row.at(c));
+            measure(c, row.at(c), 0.6);
     }
     double total = 0;
     for (double w : widths)

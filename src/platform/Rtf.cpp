@@ -105,21 +105,27 @@ QByteArray write(const QTextDocument& document)
             body += "\\qj";
         else
             body += "\\ql";
-        if (QTextList* list = block.textList()) {
-            const int level = std::max(1, list->format().indent());
-            body += "\\fi-360\\li" + QByteArray::number(360 * level);
-            body += "{\\*\\pn\\pnlvlblt\\pnf0\\pnindent360{\\pntxtb\\'b7}}";
-            body += "{\\pntext\\'b7\\tab}";
+        QTextList* list = block.textList();
+        if (list) {
+            body += "\\fi-360\\li" + QByteArray::number(360 * std::max(1, list->format().indent()));
         } else {
-            body += ' '; // ends the last control word; a list item's groups need none
             const double left = bf.leftMargin() + bf.indent() * document.indentWidth();
             if (bf.textIndent() != 0)
                 body += "\\fi" + QByteArray::number(toTwips(bf.textIndent()));
             if (left != 0)
                 body += "\\li" + QByteArray::number(toTwips(left));
-            if (bf.rightMargin() != 0)
-                body += "\\ri" + QByteArray::number(toTwips(bf.rightMargin()));
         }
+        if (bf.rightMargin() != 0)
+            body += "\\ri" + QByteArray::number(toTwips(bf.rightMargin()));
+        if (bf.topMargin() != 0)
+            body += "\\sb" + QByteArray::number(toTwips(bf.topMargin()));
+        if (bf.bottomMargin() != 0)
+            body += "\\sa" + QByteArray::number(toTwips(bf.bottomMargin()));
+        if (list) {
+            body += "{\\*\\pn\\pnlvlblt\\pnf0\\pnindent360{\\pntxtb\\'b7}}";
+            body += "{\\pntext\\'b7\\tab}";
+        }
+        // Every run is a group of its own, so no delimiting space is needed here.
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
             if (!fragment.isValid())
@@ -205,6 +211,8 @@ struct ParagraphState {
     int firstIndent = 0; // twips
     int leftIndent = 0;
     int rightIndent = 0;
+    int spaceBefore = 0;
+    int spaceAfter = 0;
     bool bullet = false;
 };
 
@@ -333,6 +341,8 @@ private:
             bf.setLeftMargin(toPixels(para_.leftIndent));
         }
         bf.setRightMargin(toPixels(para_.rightIndent));
+        bf.setTopMargin(toPixels(para_.spaceBefore));
+        bf.setBottomMargin(toPixels(para_.spaceAfter));
         if (firstBlock_)
             cursor_.setBlockFormat(bf);
         else
@@ -556,6 +566,10 @@ private:
             para_.leftIndent = p;
         } else if (w == "ri") {
             para_.rightIndent = p;
+        } else if (w == "sb") {
+            para_.spaceBefore = std::max(0, p);
+        } else if (w == "sa") {
+            para_.spaceAfter = std::max(0, p);
         } else if (w == "ls") {
             para_.bullet = true;
         } else if (w == "pn") {

@@ -121,7 +121,7 @@ HelpDialog::HelpDialog(platform::AppContext& context, QWidget* parent) : QDialog
     splitter->addWidget(left);
     splitter->addWidget(text_);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({240, 560});
+    splitter->setSizes({300, 560});
     auto* exit = makeButton(this, "btnExit", QStringLiteral("Kilépés"));
     connect(exit, &QPushButton::clicked, this, &QDialog::accept);
     auto* buttons = new QHBoxLayout;
@@ -130,7 +130,7 @@ HelpDialog::HelpDialog(platform::AppContext& context, QWidget* parent) : QDialog
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(splitter, 1);
     layout->addLayout(buttons);
-    resize(820, 560);
+    resize(900, 580);
     if (topics_->count() > 0)
         topics_->setCurrentRow(0);
 }

@@ -52,6 +52,7 @@ QWidget* ReferenceListsDialog::postcodesTab()
                                  GridColumn(QStringLiteral("irszam"), QStringLiteral("Ir. szám"), 90).numeric()},
                                 page);
     grid->setObjectName(QStringLiteral("gridIrszam"));
+    grid->setTitle(QStringLiteral("Irányítószámok"));
     grid->setConfirmDelete(true);
     grid->addButton(RowSetGrid::Action::First, QStringLiteral("Első"));
     grid->addButton(RowSetGrid::Action::Last, QStringLiteral("Utolsó"));
