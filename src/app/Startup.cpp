@@ -5,6 +5,7 @@
 #include "platform/ModuleRegistry.h"
 #include "platform/TextFile.h"
 #include "shell/DeleteConfirmDialog.h"
+#include "shell/InfoWindows.h"
 #include "shell/MainWindow.h"
 
 #include <QApplication>
@@ -79,6 +80,8 @@ int run(platform::Dialogs& dialogs, const QString& workFolder)
     if (!openDatabase(connection, folders, modules, dialogs))
         return 1;
 
+    // The licence text the Súgó menu shows, written on first start.
+    shell::ensureLicenceFile(folders);
     platform::Clock clock;
     platform::AppContext context(connection, clock, dialogs, folders);
     shell::MainWindow window(context, modules.windows);

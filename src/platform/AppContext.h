@@ -3,10 +3,13 @@
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/LoginState.h"
+#include "platform/Printer.h"
 #include "platform/WindowHost.h"
 
 #include <QDir>
 #include <QString>
+
+#include <memory>
 
 namespace zentar::db {
 class Connection;
@@ -37,6 +40,14 @@ public:
     WindowHost& host() const { return *host_; }
     void setHost(WindowHost* host) { host_ = host; }
     bool hasHost() const { return host_ != nullptr; }
+    // Previews and printing: the desktop printer unless another is installed (tests render to PDF).
+    Printer& printer()
+    {
+        if (!printer_)
+            printer_ = std::make_unique<Printer>(*this);
+        return *printer_;
+    }
+    void setPrinter(std::unique_ptr<Printer> printer) { printer_ = std::move(printer); }
 
     db::Connection& db;
     Clock& clock;
@@ -46,6 +57,7 @@ public:
 
 private:
     WindowHost* host_ = nullptr;
+    std::unique_ptr<Printer> printer_;
 };
 
 } // namespace zentar::platform

@@ -11,21 +11,46 @@ namespace zentar::platform {
 
 bool writeTextFile(const QString& path, const QStringList& lines, QString* error)
 {
+    TextFileWriter writer(path);
+    for (const QString& line : lines)
+        writer.writeLine(line);
+    return writer.commit(error);
+}
+
+TextFileWriter::TextFileWriter(const QString& path) : path_(path), file_(new QSaveFile(path))
+{
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    failed_ = !file_->open(QIODevice::WriteOnly);
+}
+
+TextFileWriter::~TextFileWriter()
+{
+    // Not committed: the old file stays as it was.
+    delete file_;
+}
+
+void TextFileWriter::writeLine(const QString& line)
+{
+    buffer_ += encodeWindows1250(line);
+    buffer_ += "\r\n";
+    if (buffer_.size() >= 1 << 16)
+        flush();
+}
+
+void TextFileWriter::flush()
+{
+    if (!failed_ && file_->write(buffer_) != buffer_.size())
+        failed_ = true;
+    buffer_.clear();
+}
+
+bool TextFileWriter::commit(QString* error)
+{
+    flush();
+    if (failed_ || !file_->commit()) {
         if (error)
-            *error = QStringLiteral("A fájl nem írható: %1 (%2)").arg(QDir::toNativeSeparators(path), file.errorString());
-        return false;
-    }
-    QByteArray bytes;
-    for (const QString& line : lines) {
-        bytes += encodeWindows1250(line);
-        bytes += "\r\n";
-    }
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error)
-            *error = QStringLiteral("A fájl nem írható: %1 (%2)").arg(QDir::toNativeSeparators(path), file.errorString());
+            *error = QStringLiteral("A fájl nem írható: %1 (%2)").arg(QDir::toNativeSeparators(path_), file_->errorString());
+        failed_ = true;
         return false;
     }
     return true;

@@ -78,11 +78,15 @@ void DbTest::SetUp()
     context_ = std::make_unique<platform::AppContext>(db, clock, dialogs,
                                                       platform::Folders{workDir.path(), workDir.path()});
     context_->setHost(&host);
+    auto testPrinter = std::make_unique<TestPrinter>(*context_);
+    printer = testPrinter.get();
+    context_->setPrinter(std::move(testPrinter));
 }
 
 void DbTest::TearDown()
 {
     host.closeAll();
+    printer = nullptr;
     context_.reset();
     db.close();
 }

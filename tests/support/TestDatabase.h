@@ -5,6 +5,8 @@
 #include "platform/ModuleRegistry.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestHost.h"
+#include "support/QtPrinters.h"
+#include "support/TestPrinter.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -27,7 +29,8 @@ QString copyTemplateTo(const QString& folder);
 QString sharedDataDir();
 
 // A test with its own fresh database, a fixed today (2024.03.15.), a scripted dialogs facade,
-// a working folder of its own and a host that records what the windows show.
+// a working folder of its own, a host that records what the windows show and a printer that
+// records what is printed (and writes PDFs into the working folder instead of printing).
 class DbTest : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -41,6 +44,7 @@ protected:
     ScriptedDialogs dialogs;
     TestHost host;
     std::unique_ptr<platform::AppContext> context_;
+    TestPrinter* printer = nullptr; // owned by the context: records previews and prints (PDF)
 };
 
 } // namespace zentar::test
