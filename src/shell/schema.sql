@@ -101,6 +101,7 @@ create table kvtaros (
   tel varchar(40),
   email varchar(100),
   message varchar(255)
+);
 
 -- Help topics shown by "Súgó", in the order of `id`; `leiras` is RTF. Delivered rows are added
 -- by code (shell/HelpTopics.cpp) when the table is created.

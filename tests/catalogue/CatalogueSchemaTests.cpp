@@ -1,4 +1,4 @@
-#include "QStringPrinting.h"
+#include "support/QtPrinters.h"
 #include "catalogue/CodeLists.h"
 #include "db/Keys.h"
 #include "support/TestDatabase.h"

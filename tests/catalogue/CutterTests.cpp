@@ -1,4 +1,4 @@
-#include "QStringPrinting.h"
+#include "support/QtPrinters.h"
 #include "catalogue/Cutter.h"
 #include "support/TestDatabase.h"
 

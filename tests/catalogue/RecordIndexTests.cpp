@@ -1,4 +1,4 @@
-#include "QStringPrinting.h"
+#include "support/QtPrinters.h"
 #include "catalogue/CodeLists.h"
 #include "catalogue/RecordIndex.h"
 #include "support/TestDatabase.h"
