@@ -1,6 +1,9 @@
 #include "catalogue/Module.h"
 
+#include "catalogue/BookWindow.h"
 #include "catalogue/ReferenceData.h"
+#include "platform/AppContext.h"
+#include "platform/MenuActions.h"
 
 namespace zentar::catalogue {
 
@@ -12,6 +15,14 @@ void registerModule(platform::ModuleRegistry& registry)
     registry.schema.addSeeder(QStringLiteral("cutter"), referencedata::seedCutterTable);
     registry.schema.addSeeder(QStringLiteral("zmufaj"), referencedata::seedMusicGenres);
     registry.schema.addSeeder(QStringLiteral("mufaj"), referencedata::copyMusicGenres);
+
+    // The book window in its three modes; every choice of the menu item opens a new window.
+    registry.windows.add(menu::CatalogueBook,
+                         [](platform::AppContext& ctx) { book::openBookWindow(ctx, book::Mode::book()); });
+    registry.windows.add(menu::CatalogueVideo,
+                         [](platform::AppContext& ctx) { book::openBookWindow(ctx, book::Mode::video()); });
+    registry.windows.add(menu::CatalogueMultimedia,
+                         [](platform::AppContext& ctx) { book::openBookWindow(ctx, book::Mode::multimedia()); });
 }
 
 } // namespace zentar::catalogue

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "catalogue/BookSession.h"
+#include "db/RowSet.h"
+#include "platform/AppContext.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+// What the tabs of the book window share: the program, the mode, the session values and the
+// record set of the last search with its current record.
+namespace zentar::catalogue::book {
+
+struct BookShared {
+    BookShared(platform::AppContext& context, const Mode& windowMode, QObject* owner)
+        : ctx(context)
+        , mode(windowMode)
+        , session{context.db, windowMode.docType, context.login.librarianName(), context.today(), {}}
+        , records(context.db, owner)
+    {
+    }
+
+    // The key of the record shown; 0 for a new, unsaved record.
+    int recordId() const
+    {
+        return records.state() == db::RowSet::State::Insert ? 0 : records.value(QStringLiteral("id")).toInt();
+    }
+    // The record shown as stored (empty for a new one).
+    QVariantMap storedRecord() const
+    {
+        return records.currentIndex() >= 0 ? records.rowAt(records.currentIndex()) : QVariantMap();
+    }
+
+    platform::AppContext& ctx;
+    Mode mode;
+    Session session;
+    db::RowSet records;
+};
+
+// A push button with its objectName; never the dialog default.
+inline QPushButton* makeButton(const QString& text, const QString& name, QWidget* parent, const QString& hint = {})
+{
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    if (!hint.isEmpty())
+        b->setToolTip(hint);
+    return b;
+}
+
+inline QString countText(int n) { return QStringLiteral("%1 db").arg(n); }
+
+// "Szerző: …", "Cím: …": the read-only record panel of the copies and analytic tabs.
+class RecordPanel : public QWidget {
+public:
+    explicit RecordPanel(QWidget* parent) : QWidget(parent)
+    {
+        auto* layout = new QHBoxLayout(this);
+        layout->setContentsMargins(0, 0, 0, 0);
+        for (auto [caption, name] : {std::pair{"Szerző:", "panelSzerzo"}, {"Cím:", "panelCim"},
+                                     {"Szakjelzet:", "panelSzakj"}, {"Raktári jelzet:", "panelRaktj"}}) {
+            layout->addWidget(new QLabel(QString::fromUtf8(caption), this));
+            auto* value = new QLabel(this);
+            value->setObjectName(QLatin1String(name));
+            value->setFrameShape(QFrame::StyledPanel);
+            value->setMinimumWidth(120);
+            layout->addWidget(value, 1);
+            values_ << value;
+        }
+    }
+    void show(const QVariantMap& record)
+    {
+        const char* columns[] = {"szerzo", "fc", "szakj", "raktj"};
+        for (int i = 0; i < 4; ++i)
+            values_[i]->setText(record.value(QLatin1String(columns[i])).toString());
+    }
+
+private:
+    QList<QLabel*> values_;
+};
+
+} // namespace zentar::catalogue::book
