@@ -163,7 +163,16 @@ InventoryListTab::InventoryListTab(InventoryBookSession& session, QWidget* paren
     layout->addLayout(top);
     layout->addWidget(grid_, 1);
 
-    totals_ = ib::Totals {};
+    // The totals follow the rows the grid shows: a list, a search or walk on the data-entry tab,
+    // a saved change or a deleted line.
+    connect(&session_.rows, &db::RowSet::reloaded, this, &InventoryListTab::showTotals);
+    connect(&session_.rows, &db::RowSet::currentChanged, this, &InventoryListTab::showTotals);
+    showTotals();
+}
+
+void InventoryListTab::showTotals()
+{
+    totals_ = ib::totals(session_.currentRows());
     rowsLabel_->setText(totals_.rowsText());
     unitsLabel_->setText(totals_.unitsText());
     valueLabel_->setText(totals_.valueText());
@@ -209,10 +218,6 @@ bool InventoryListTab::list()
         session_.context.dialogs.showDbError(error);
         return false;
     }
-    totals_ = ib::totals(session_.currentRows());
-    rowsLabel_->setText(totals_.rowsText());
-    unitsLabel_->setText(totals_.unitsText());
-    valueLabel_->setText(totals_.valueText());
     return true;
 }
 

@@ -39,6 +39,7 @@ signals:
 
 private:
     void updateRangeField();
+    void showTotals();
     QString heading() const;
 
     InventoryBookSession& session_;

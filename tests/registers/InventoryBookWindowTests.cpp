@@ -211,6 +211,8 @@ TEST_F(InventoryBookWindowTest, DeleteAsksTheSharedConfirmation)
     EXPECT_EQ(countShown(), "1");
     EXPECT_EQ(current("id").toInt(), 2);
     EXPECT_TRUE(dialogs.allAnswersUsed());
+    // The list tab shows the same rows and totals.
+    EXPECT_EQ(window->listTab()->totals().rows, 1);
 }
 
 TEST_F(InventoryBookWindowTest, ListShowsTotalsMovesTheCurrentLineAndPreviewsBothLayouts)
