@@ -75,7 +75,7 @@ CardEditor::CardEditor(platform::AppContext& context, QWidget* parent)
     connect(text_, &QTextEdit::currentCharFormatChanged, this, [this] { showFormatOfCursor(); });
     connect(text_, &QTextEdit::cursorPositionChanged, this, [this] { showFormatOfCursor(); });
     showFormatOfCursor();
-    resize(760, 560);
+    resize(1040, 600);
 }
 
 CardEditor::~CardEditor() = default;

@@ -76,6 +76,11 @@ TEST_F(CardEditorTest, OpensEmptyWithItsToolsAndTakesLinesOneByOne)
     EXPECT_NE(second, editor);
     EXPECT_EQ(editor->plainText(), QStringLiteral("\nPéldányadatok:\nLeltári szám:  K 12"));
     EXPECT_EQ(second->plainText(), QStringLiteral("Másik"));
+
+    // The reader card keeps the librarian in the editor until it is closed.
+    CardEditor* modal = CardEditor::open(context(), CardEditor::Show::Modal);
+    EXPECT_EQ(modal->windowModality(), Qt::ApplicationModal);
+    EXPECT_EQ(host.last<CardEditor>(), modal);
 }
 
 TEST_F(CardEditorTest, CardSizeCutsEveryLineToFortyCharactersKeepingBold)
