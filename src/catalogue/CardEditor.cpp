@@ -9,11 +9,9 @@
 #include "platform/TextFile.h"
 
 #include <QActionGroup>
-#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDialog>
-#include <QLabel>
 #include <QMenuBar>
 #include <QPrintDialog>
 #include <QPrinter>
