@@ -1,5 +1,7 @@
 #include "catalogue/BookRecordTab.h"
 
+#include "catalogue/CardEditor.h"
+
 #include "catalogue/BookRecords.h"
 #include "catalogue/CodeLists.h"
 #include "catalogue/Cutter.h"
@@ -83,12 +85,13 @@ BookRecordTab::BookRecordTab(BookShared& shared, QWidget* parent)
                               QStringLiteral("Hunmarc import MOKKA-ból"));
     auto* print = makeButton(QStringLiteral("Nyomtat"), QStringLiteral("btnPrint"), this);
     auto* exportButton = makeButton(QStringLiteral("Export"), QStringLiteral("btnExport"), this);
-    for (QPushButton* b : {import, print, exportButton})
+    for (QPushButton* b : {import, exportButton})
         b->setEnabled(false);
     connect(save_, &QPushButton::clicked, this, &BookRecordTab::save);
     connect(add, &QPushButton::clicked, this, &BookRecordTab::newRecord);
     connect(copy, &QPushButton::clicked, this, &BookRecordTab::duplicate);
     connect(cutter, &QPushButton::clicked, this, &BookRecordTab::runCutter);
+    connect(print, &QPushButton::clicked, this, &BookRecordTab::printCard);
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b : {save_, add, copy, cutter, import, print, exportButton})
         buttons->addWidget(b);
@@ -113,6 +116,15 @@ BookRecordTab::BookRecordTab(BookShared& shared, QWidget* parent)
             runCutter();
     });
     fillPickers();
+}
+
+// The catalogue card of the record as it stands on the screen, in a new card editor.
+void BookRecordTab::printCard()
+{
+    QVariantMap row;
+    for (const QString& column : form_.columns())
+        row.insert(column, form_.value(column));
+    openBookCard(shared_.ctx, row);
 }
 
 void BookRecordTab::buildFields(QGridLayout* grid)

@@ -35,6 +35,7 @@ public:
     bool save();
     void duplicate();
     void runCutter();
+    void printCard();
     void appendReference();
     void pickSubject(const QString& separator);
     void addSubjectToList();

@@ -3,6 +3,7 @@
 #include "catalogue/BookCopiesTab.h"
 #include "catalogue/BookRecordTab.h"
 #include "catalogue/BookWindow.h"
+#include "catalogue/CardEditor.h"
 #include "platform/FunctionKeyInput.h"
 #include "platform/MenuActions.h"
 #include "platform/TextFile.h"
@@ -19,6 +20,7 @@
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTextEdit>
 
 using namespace zentar;
 using namespace zentar::catalogue::book;
@@ -163,6 +165,25 @@ TEST_F(BookWindowTest, RecordCopiesAndSearchThroughTheWindow)
         EXPECT_EQ(window->currentRecordId(), 1);
         EXPECT_EQ(form.text("fc"), QStringLiteral("Egri csillagok"));
         EXPECT_EQ(record->countLabel()->text(), QStringLiteral("1 db"));
+    }
+}
+
+TEST_F(BookWindowTest, NyomtatOpensTheCardOfTheRecordOnTheScreenInEveryMode)
+{
+    for (const char* action : {menu::CatalogueBook, menu::CatalogueVideo, menu::CatalogueMultimedia}) {
+        BookWindow* window = open(action);
+        ASSERT_NE(window, nullptr);
+        platform::DataForm& form = window->recordTab()->form();
+        type(form, "fc", "Egri csillagok");
+        type(form, "szerzo", "Gárdonyi Géza");
+        auto* print = window->findChild<QPushButton*>("btnPrint");
+        ASSERT_TRUE(print && print->isEnabled()) << action;
+        print->click();
+        auto* editor = host.last<catalogue::CardEditor>();
+        ASSERT_NE(editor, nullptr) << action;
+        // Unsaved fields count: the card is made from what the librarian sees.
+        EXPECT_TRUE(editor->editor()->toPlainText().contains(QStringLiteral("Egri csillagok"))) << action;
+        EXPECT_EQ(db.scalar("select count(*) from konyv").toInt(), 0);
     }
 }
 
