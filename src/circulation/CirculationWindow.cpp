@@ -92,7 +92,6 @@ CirculationWindow::CirculationWindow(platform::AppContext& context, QWidget* par
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(tabs_, 1);
-    resize(1180, 780);
 }
 
 void CirculationWindow::setTabPage(Tab tab, QWidget* page)

@@ -35,6 +35,8 @@ public:
     // Puts a tab's page in place of its disabled placeholder and enables the tab.
     void setTabPage(Tab tab, QWidget* page);
 
+    QSize sizeHint() const override { return QSize(1240, 820); }
+
 private:
     static CirculationSession openSession(platform::AppContext& context);
 

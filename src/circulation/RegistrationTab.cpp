@@ -218,7 +218,14 @@ void RegistrationTab::buildForm(QWidget* page)
         failed(error);
     }
 
-    auto* grid = new QGridLayout(page);
+    // Two columns of fields, each as compact as its own rows.
+    auto* grid = new QGridLayout;
+    auto* rightGrid = new QGridLayout;
+    auto* columns = new QHBoxLayout(page);
+    columns->setContentsMargins(0, 0, 0, 0);
+    columns->addLayout(grid, 3);
+    columns->addSpacing(16);
+    columns->addLayout(rightGrid, 2);
     int row = 0;
     const auto left = [&](const Field& f, int span = 3) { form_.addToGrid(grid, row++, 0, f, span); };
     left(Field::number("id", "Sorszám:").readonly().hint("Ezt a program adja, Ön nem módosíthatja!"), 1);
@@ -242,10 +249,12 @@ void RegistrationTab::buildForm(QWidget* page)
     left(Field::text("szigsz", "Szem. ig. sz:").max(20), 1);
     left(Field::text("tel", "Telefon:").max(40), 1);
     left(Field::text("email", "E-mail:").max(100));
-    const int leftRows = row;
+    grid->setRowStretch(row, 1);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
 
     row = 0;
-    const auto right = [&](const Field& f) { form_.addToGrid(grid, row++, 4, f, 2); };
+    const auto right = [&](const Field& f) { form_.addToGrid(rightGrid, row++, 0, f); };
     right(Field::date("regdatum", "Regisztráció:").readonly().hint("A legelső beiratkozás dátuma"));
     right(Field::date("beirdatum", "Beiratkozás ideje:").readonly());
     right(Field::combo("kat", "Kategória:", categories).fixedList());
@@ -253,8 +262,8 @@ void RegistrationTab::buildForm(QWidget* page)
     fee_->setObjectName(QStringLiteral("tagdij"));
     fee_->setReadOnly(true);
     fee_->setFocusPolicy(Qt::NoFocus);
-    grid->addWidget(new QLabel(QStringLiteral("Beiratkozási díj:"), page), row, 4);
-    grid->addWidget(fee_, row++, 5);
+    rightGrid->addWidget(new QLabel(QStringLiteral("Beiratkozási díj:"), page), row, 0);
+    rightGrid->addWidget(fee_, row++, 1);
     right(Field::combo("fogl", "Foglalkozás:", occupations).max(60).hint("vagy olvasó státusza, pl. tanár / diák"));
     right(workplaces.isEmpty() ? Field::text("mhely", "Munkahely:").max(100)
                                : Field::combo("mhely", "Munkahely:", workplaces).max(100));
@@ -264,22 +273,20 @@ void RegistrationTab::buildForm(QWidget* page)
     form_.addToGrid(schoolLayout, 1, 0, Field::text("oszt2", "Osztály betűjele:").max(10));
     form_.editor<QLineEdit>(QStringLiteral("oszt1"))->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,2}")), page));
-    grid->addWidget(school, row++, 4, 1, 3);
+    rightGrid->addWidget(school, row++, 0, 1, 2);
     right(Field::text("jotallo", "Jótálló:").max(200).hint("Név, lakcím, telefonszám, személyi ig. szám"));
     right(Field::text("megj", "Megjegyzés:").max(200));
     right(Field::combo("reszleg", "Beiratkozás helye:", departments).fixedList());
     choices_[1] = ChoiceGroup::yesNo(QStringLiteral("fkap"), QStringLiteral("Kaphat-e felszólítót?"), page);
-    grid->addWidget(choices_[1], row++, 4, 1, 3);
+    rightGrid->addWidget(choices_[1], row++, 0, 1, 2);
     choices_[2] = ChoiceGroup::yesNo(QStringLiteral("av"), QStringLiteral("AV-t kölcsönözhet"), page);
-    grid->addWidget(choices_[2], row++, 4, 1, 3);
+    rightGrid->addWidget(choices_[2], row++, 0, 1, 2);
     right(Field::date("avbeir", "AV beiratkozás:"));
     choices_[3] = ChoiceGroup::yesNo(QStringLiteral("fogy"), QStringLiteral("Fogyatékkal élő"), page);
-    grid->addWidget(choices_[3], row++, 4, 1, 3);
+    rightGrid->addWidget(choices_[3], row++, 0, 1, 2);
     right(Field::text("kvtaros", "Könyvtáros:").readonly());
-    grid->setRowStretch(std::max(row, leftRows), 1);
-    grid->setColumnStretch(1, 1);
-    grid->setColumnStretch(5, 1);
-    grid->setColumnMinimumWidth(3, 16);
+    rightGrid->setRowStretch(row, 1);
+    rightGrid->setColumnStretch(1, 1);
 
     form_.editor<QLineEdit>(QStringLiteral("email"))->setValidator(new LowerCaseValidator(page));
     for (ChoiceGroup* c : choices_) {
