@@ -7,9 +7,10 @@
 namespace zentar::circulation {
 
 ChoiceGroup::ChoiceGroup(const QString& column, const QString& caption, const QString& firstValue,
-                         const QString& firstText, const QString& secondValue, const QString& secondText,
-                         QWidget* parent)
-    : QGroupBox(caption, parent), firstValue_(firstValue), secondValue_(secondValue)
+    const QString& firstText, const QString& secondValue, const QString& secondText, QWidget* parent)
+    : QGroupBox(caption, parent)
+    , firstValue_(firstValue)
+    , secondValue_(secondValue)
 {
     setObjectName(column);
     first_ = new QRadioButton(firstText, this);
@@ -33,7 +34,7 @@ ChoiceGroup::ChoiceGroup(const QString& column, const QString& caption, const QS
 ChoiceGroup* ChoiceGroup::yesNo(const QString& column, const QString& caption, QWidget* parent)
 {
     return new ChoiceGroup(column, caption, QStringLiteral("i"), QStringLiteral("Igen"), QStringLiteral("n"),
-                           QStringLiteral("Nem"), parent);
+        QStringLiteral("Nem"), parent);
 }
 
 QString ChoiceGroup::value() const

@@ -15,7 +15,7 @@ class ChoiceGroup : public QGroupBox {
     Q_OBJECT
 public:
     ChoiceGroup(const QString& column, const QString& caption, const QString& firstValue, const QString& firstText,
-                const QString& secondValue, const QString& secondText, QWidget* parent = nullptr);
+        const QString& secondValue, const QString& secondText, QWidget* parent = nullptr);
 
     // Yes/no: "i" "Igen", "n" "Nem".
     static ChoiceGroup* yesNo(const QString& column, const QString& caption, QWidget* parent = nullptr);

@@ -49,7 +49,9 @@ CirculationSession CirculationWindow::openSession(platform::AppContext& context)
 }
 
 CirculationWindow::CirculationWindow(platform::AppContext& context, QWidget* parent)
-    : QWidget(parent), context_(context), session_(openSession(context))
+    : QWidget(parent)
+    , context_(context)
+    , session_(openSession(context))
 {
     setObjectName(QStringLiteral("circulationWindow"));
     setWindowTitle(QStringLiteral("Beiratkozás, Kölcsönzés, Hosszabbítás, Visszahozatal"));
@@ -68,9 +70,9 @@ CirculationWindow::CirculationWindow(platform::AppContext& context, QWidget* par
     const struct {
         Tab tab;
         const char* title;
-    } titles[] = {{Registration, "Beiratkozás"}, {Lending, "Kölcsönzés"},   {History, "Olvasott dok."},
-                  {Reservations, "Előjegyzés"},  {Visitors, "Látogatók"},   {Internet, "Internet"},
-                  {Events, "Rendezvények"},      {Maintenance, "Karbantartás"}, {Import, "Import"}};
+    } titles[] = { { Registration, "Beiratkozás" }, { Lending, "Kölcsönzés" }, { History, "Olvasott dok." },
+        { Reservations, "Előjegyzés" }, { Visitors, "Látogatók" }, { Internet, "Internet" }, { Events, "Rendezvények" },
+        { Maintenance, "Karbantartás" }, { Import, "Import" } };
     for (const auto& t : titles) {
         QWidget* page = nullptr;
         if (t.tab == Registration)
@@ -79,7 +81,8 @@ CirculationWindow::CirculationWindow(platform::AppContext& context, QWidget* par
             page = reservations_;
         else
             page = new QWidget(tabs_); // filled by the lending and visitor tabs; "Import" has no operation
-        page->setObjectName(page->objectName().isEmpty() ? QStringLiteral("tab%1").arg(int(t.tab)) : page->objectName());
+        page->setObjectName(
+            page->objectName().isEmpty() ? QStringLiteral("tab%1").arg(int(t.tab)) : page->objectName());
         tabs_->addTab(page, QString::fromUtf8(t.title));
         const bool built = t.tab == Registration || t.tab == Reservations || t.tab == Import;
         tabs_->setTabEnabled(t.tab, built);

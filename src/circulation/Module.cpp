@@ -8,8 +8,8 @@ namespace zentar::circulation {
 
 void registerModule(platform::ModuleRegistry& registry)
 {
-    registry.windows.add(menu::Circulation,
-                         [](platform::AppContext& ctx) { ctx.host().showChild(new CirculationWindow(ctx)); });
+    registry.windows.add(
+        menu::Circulation, [](platform::AppContext& ctx) { ctx.host().showChild(new CirculationWindow(ctx)); });
 }
 
 } // namespace zentar::circulation

@@ -33,7 +33,7 @@ std::optional<qlonglong> numberOf(const QString& text)
 
 QString duplicateWarning(db::Connection& db, const QString& heading, const QString& sql, const QString& value)
 {
-    const QList<QVariantMap> rows = db.rows(sql, {value});
+    const QList<QVariantMap> rows = db.rows(sql, { value });
     if (rows.isEmpty())
         return {};
     QString text = heading + QLatin1Char('\n') + QStringLiteral("Az olvasó(k) adata(i): ");
@@ -54,28 +54,28 @@ QString duplicateWarning(db::Connection& db, const QString& heading, const QStri
 
 QStringList searchCaptions()
 {
-    return {QStringLiteral("Vonalkód szerint"), QStringLiteral("Név szerint"), QStringLiteral("Nyilv. szám szerint"),
-            QStringLiteral("Sorszám szerint")};
+    return { QStringLiteral("Vonalkód szerint"), QStringLiteral("Név szerint"), QStringLiteral("Nyilv. szám szerint"),
+        QStringLiteral("Sorszám szerint") };
 }
 
 Statement search(SearchBy by, const QString& text, int nameLength)
 {
     switch (by) {
     case SearchBy::Name:
-        return {QStringLiteral("select * from olvaso where lower(nev) like ? order by nev"),
-                {db::likePrefix(text, nameLength)}};
+        return { QStringLiteral("select * from olvaso where lower(nev) like ? order by nev"),
+            { db::likePrefix(text, nameLength) } };
     case SearchBy::RegistrationNumber:
     case SearchBy::SerialNumber: {
         const QString column = by == SearchBy::SerialNumber ? QStringLiteral("id") : QStringLiteral("nyilvszam");
         const auto n = numberOf(text);
         if (!n)
-            return {QStringLiteral("select * from olvaso where 1 = 0"), {}};
-        return {QStringLiteral("select * from olvaso where %1 = ? order by id").arg(column), {*n}};
+            return { QStringLiteral("select * from olvaso where 1 = 0"), {} };
+        return { QStringLiteral("select * from olvaso where %1 = ? order by id").arg(column), { *n } };
     }
     case SearchBy::Barcode:
         break;
     }
-    return {QStringLiteral("select * from olvaso where vonalkod = ? order by id"), {text}};
+    return { QStringLiteral("select * from olvaso where vonalkod = ? order by id"), { text } };
 }
 
 std::optional<Statement> neighbour(SearchBy by, const QVariant& currentNumber, int direction)
@@ -89,10 +89,11 @@ std::optional<Statement> neighbour(SearchBy by, const QVariant& currentNumber, i
         return std::nullopt;
     const QString column = by == SearchBy::SerialNumber ? QStringLiteral("id") : QStringLiteral("nyilvszam");
     if (direction < 0)
-        return Statement{QStringLiteral("select first 1 * from olvaso where %1 < ? and %1 > 0 order by %1 desc, id desc")
-                             .arg(column),
-                         {n}};
-    return Statement{QStringLiteral("select first 1 * from olvaso where %1 > ? order by %1, id").arg(column), {n}};
+        return Statement { QStringLiteral(
+                               "select first 1 * from olvaso where %1 < ? and %1 > 0 order by %1 desc, id desc")
+                               .arg(column),
+            { n } };
+    return Statement { QStringLiteral("select first 1 * from olvaso where %1 > ? order by %1, id").arg(column), { n } };
 }
 
 bool registrationExpired(const QDate& registered, const QDate& today)
@@ -129,16 +130,14 @@ QString duplicateNameWarning(db::Connection& db, const QString& name)
     if (name.trimmed().isEmpty())
         return {};
     return duplicateWarning(db, QStringLiteral("Ilyen nevű olvasó már van az adatbázisban!"),
-                            QStringLiteral("select id,nyilvszam,anev,szulido from olvaso where nev = ? order by id"),
-                            name);
+        QStringLiteral("select id,nyilvszam,anev,szulido from olvaso where nev = ? order by id"), name);
 }
 
 QString duplicateBarcodeWarning(db::Connection& db, const QString& barcode)
 {
     if (barcode.trimmed().isEmpty())
         return {};
-    return duplicateWarning(
-        db, QStringLiteral("Ilyen vonalkódú olvasó már van az adatbázisban!"),
+    return duplicateWarning(db, QStringLiteral("Ilyen vonalkódú olvasó már van az adatbázisban!"),
         QStringLiteral("select id,nyilvszam,anev,szulido,vonalkod from olvaso where vonalkod = ? order by id"),
         barcode);
 }
@@ -147,8 +146,8 @@ int postalCode(db::Connection& db, const QString& town)
 {
     if (town.trimmed().isEmpty())
         return 0;
-    const QList<QVariantMap> rows =
-        db.rows(QStringLiteral("select irszam from irszam where helyseg = ? and irszam > 0"), {town.trimmed()});
+    const QList<QVariantMap> rows
+        = db.rows(QStringLiteral("select irszam from irszam where helyseg = ? and irszam > 0"), { town.trimmed() });
     return rows.isEmpty() ? 0 : rows.first().value(QStringLiteral("irszam")).toInt();
 }
 
@@ -159,7 +158,7 @@ bool learnPostalCode(db::Connection& db, const QString& town, const QString& cod
         return false;
     if (postalCode(db, town) > 0)
         return false;
-    db.exec(QStringLiteral("insert into irszam (helyseg, irszam) values (?, ?)"), {town.trimmed(), int(*number)});
+    db.exec(QStringLiteral("insert into irszam (helyseg, irszam) values (?, ?)"), { town.trimmed(), int(*number) });
     return true;
 }
 
@@ -168,7 +167,7 @@ QString deleteRefusal(db::Connection& db, const QVariant& serialNumber, const QS
     if (serialNumber.toLongLong() <= 0)
         return QStringLiteral("Törölni csak azt az olvasót lehet, akinek a sorszáma>0!");
     if (!barcode.trimmed().isEmpty()
-        && db.scalar(QStringLiteral("select count(*) from kolcson where olvkod = ?"), {barcode}).toLongLong() > 0)
+        && db.scalar(QStringLiteral("select count(*) from kolcson where olvkod = ?"), { barcode }).toLongLong() > 0)
         return QStringLiteral("Az olvasó nem törölhető, mert kikölcsönzött dokumentumok vannak nála!");
     return {};
 }
@@ -178,10 +177,10 @@ int moveToNewBarcode(db::Connection& db, const QString& oldBarcode, const QStrin
     // Loans without a reader code belong to nobody: a reader without a barcode has none.
     if (oldBarcode.trimmed().isEmpty() || newBarcode.trimmed().isEmpty() || oldBarcode == newBarcode)
         return 0;
-    const int moved =
-        db.scalar(QStringLiteral("select count(*) from kolcson where olvkod = ?"), {oldBarcode}).toInt();
-    db.exec(QStringLiteral("update kolcson set olvkod = ? where olvkod = ?"), {newBarcode, oldBarcode});
-    db.exec(QStringLiteral("update elojegyz set olvkod = ? where olvkod = ?"), {newBarcode, oldBarcode});
+    const int moved
+        = db.scalar(QStringLiteral("select count(*) from kolcson where olvkod = ?"), { oldBarcode }).toInt();
+    db.exec(QStringLiteral("update kolcson set olvkod = ? where olvkod = ?"), { newBarcode, oldBarcode });
+    db.exec(QStringLiteral("update elojegyz set olvkod = ? where olvkod = ?"), { newBarcode, oldBarcode });
     return moved;
 }
 
@@ -197,7 +196,7 @@ QString categoryFee(db::Connection& db, const QString& category)
 {
     if (category.trimmed().isEmpty())
         return {};
-    const QList<QVariantMap> rows = db.rows(QStringLiteral("select tagdij from olvkat where katnev = ?"), {category});
+    const QList<QVariantMap> rows = db.rows(QStringLiteral("select tagdij from olvkat where katnev = ?"), { category });
     if (rows.isEmpty())
         return {};
     const QVariant fee = rows.first().value(QStringLiteral("tagdij"));
@@ -219,12 +218,11 @@ ReaderFacts facts(db::Connection& db, const QVariantMap& reader, const QDate& to
 
     const QString category = textOf(reader, "kat");
     if (!category.isEmpty()) {
-        const QList<QVariantMap> rows =
-            db.rows(QStringLiteral("select tagdij, kolcsdok from olvkat where katnev = ?"), {category});
+        const QList<QVariantMap> rows
+            = db.rows(QStringLiteral("select tagdij, kolcsdok from olvkat where katnev = ?"), { category });
         if (!rows.isEmpty()) {
-            const auto shown = [](const QVariant& v) {
-                return !v.isNull() && v.toLongLong() >= 0 ? v.toString() : QString();
-            };
+            const auto shown
+                = [](const QVariant& v) { return !v.isNull() && v.toLongLong() >= 0 ? v.toString() : QString(); };
             f.fee = shown(rows.first().value(QStringLiteral("tagdij")));
             f.loanAllowance = shown(rows.first().value(QStringLiteral("kolcsdok")));
         }
@@ -233,14 +231,14 @@ ReaderFacts facts(db::Connection& db, const QVariantMap& reader, const QDate& to
     if (f.canBorrow) {
         const QList<QVariantMap> loans = db.rows(
             QStringLiteral("select lejardatum from kolcson where olvkod = ? order by lejardatum, kolcsdatum, szerzo"),
-            {barcode});
+            { barcode });
         f.loanCount = int(loans.size());
         if (!loans.isEmpty()) {
             const QDate due = dateOf(loans.first(), "lejardatum");
             if (due.isValid() && due < today) {
                 f.late = true;
                 const int level = reader.value(QStringLiteral("keskod")).toInt();
-                const QVariant fee = db.scalar(QStringLiteral("select kesdij from kesed where id = ?"), {level});
+                const QVariant fee = db.scalar(QStringLiteral("select kesdij from kesed where id = ?"), { level });
                 f.lateFee = fee.isNull() ? QString() : fee.toString();
             }
         }
@@ -253,7 +251,7 @@ QList<CardLine> cardLines(const QVariantMap& reader, const QDate& today)
     QList<CardLine> lines;
     const auto add = [&lines](const QString& text, bool bold = false) {
         if (!text.trimmed().isEmpty())
-            lines << CardLine{text, bold};
+            lines << CardLine { text, bold };
     };
     const auto joined = [](const QString& a, const QString& b) {
         if (a.isEmpty())

@@ -16,7 +16,10 @@
 namespace zentar::circulation::readers {
 
 // The category that may be saved without a barcode.
-inline QString registeredMemberCategory() { return QStringLiteral("Regisztrált tag"); }
+inline QString registeredMemberCategory()
+{
+    return QStringLiteral("Regisztrált tag");
+}
 
 // "Keresés szempontja:" in the order of the list.
 enum class SearchBy { Barcode, Name, RegistrationNumber, SerialNumber };
@@ -41,8 +44,14 @@ std::optional<Statement> neighbour(SearchBy by, const QVariant& currentNumber, i
 bool registrationExpired(const QDate& registered, const QDate& today);
 
 // The messages of the save checks.
-inline QString barcodeRequiredText() { return QStringLiteral("A vonalkódot meg kell adni!"); }
-inline QString sexRequiredText() { return QStringLiteral("Válassza ki az olvasó nemét!"); }
+inline QString barcodeRequiredText()
+{
+    return QStringLiteral("A vonalkódot meg kell adni!");
+}
+inline QString sexRequiredText()
+{
+    return QStringLiteral("Válassza ki az olvasó nemét!");
+}
 // The first failing save check's message, empty when the reader may be saved.
 QString saveRefusal(const QString& category, const QString& barcode, const QString& sex);
 

@@ -89,7 +89,7 @@ private:
     const CirculationSession& session_;
     db::RowSet rows_;
     platform::DataForm form_;
-    std::array<ChoiceGroup*, 4> choices_{};
+    std::array<ChoiceGroup*, 4> choices_ {};
     QComboBox* searchBy_ = nullptr;
     QLineEdit* searchText_ = nullptr;
     QPushButton* previous_ = nullptr;

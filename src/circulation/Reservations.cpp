@@ -27,21 +27,22 @@ int nextId(db::Connection& db)
 std::optional<QString> takeAnnouncement(db::Connection& db, const QString& readerBarcode)
 {
     const QString code = readerBarcode.trimmed().isEmpty() ? QStringLiteral("0") : readerBarcode;
-    const QList<QVariantMap> rows = db.rows(
-        QStringLiteral("select id, cim, vissza from elojegyz where olvkod = ? "
-                       "order by case when vissza = '1' then 0 else 1 end, datum, id"),
-        {code});
+    const QList<QVariantMap> rows
+        = db.rows(QStringLiteral("select id, cim, vissza from elojegyz where olvkod = ? "
+                                 "order by case when vissza = '1' then 0 else 1 end, datum, id"),
+            { code });
     if (rows.isEmpty())
         return std::nullopt;
     const QVariantMap& first = rows.first();
     db::Transaction transaction(db);
-    db.exec(QStringLiteral("delete from elojegyz where id = ?"), {first.value(QStringLiteral("id"))});
-    const bool moreCameBack =
-        rows.size() > 1 && rows.at(1).value(QStringLiteral("vissza")).toString() == QLatin1String("1");
+    db.exec(QStringLiteral("delete from elojegyz where id = ?"), { first.value(QStringLiteral("id")) });
+    const bool moreCameBack
+        = rows.size() > 1 && rows.at(1).value(QStringLiteral("vissza")).toString() == QLatin1String("1");
     if (!moreCameBack && !readerBarcode.trimmed().isEmpty())
-        db.exec(QStringLiteral("update olvaso set elojegyz = '0' where vonalkod = ?"), {readerBarcode});
+        db.exec(QStringLiteral("update olvaso set elojegyz = '0' where vonalkod = ?"), { readerBarcode });
     transaction.commit();
-    return QStringLiteral("Az olvasó előjegyezte a(z) %1 című könyvet!").arg(first.value(QStringLiteral("cim")).toString());
+    return QStringLiteral("Az olvasó előjegyezte a(z) %1 című könyvet!")
+        .arg(first.value(QStringLiteral("cim")).toString());
 }
 
 std::optional<Reservation> forLoanTitle(db::Connection& db, const QString& loanTitle)
@@ -49,8 +50,8 @@ std::optional<Reservation> forLoanTitle(db::Connection& db, const QString& loanT
     if (loanTitle.trimmed().isEmpty())
         return std::nullopt;
     QStringList titles;
-    for (const QString& t : {loanTitle, loanTitle.left(52)}) {
-        for (const QString& v : {t, withoutFirstApostrophe(t)}) {
+    for (const QString& t : { loanTitle, loanTitle.left(52) }) {
+        for (const QString& v : { t, withoutFirstApostrophe(t) }) {
             if (!titles.contains(v))
                 titles << v;
         }
@@ -61,16 +62,16 @@ std::optional<Reservation> forLoanTitle(db::Connection& db, const QString& loanT
         placeholders += placeholders.isEmpty() ? QStringLiteral("?") : QStringLiteral(", ?");
         params << t;
     }
-    const QList<QVariantMap> rows = db.rows(
-        QStringLiteral("select first 1 id, olvkod, cim from elojegyz where cim in (%1) and id > 0 "
-                       "and coalesce(vissza, '0') <> '1' order by datum, id")
-            .arg(placeholders),
-        params);
+    const QList<QVariantMap> rows
+        = db.rows(QStringLiteral("select first 1 id, olvkod, cim from elojegyz where cim in (%1) and id > 0 "
+                                 "and coalesce(vissza, '0') <> '1' order by datum, id")
+                      .arg(placeholders),
+            params);
     if (rows.isEmpty())
         return std::nullopt;
     const QVariantMap& row = rows.first();
-    return Reservation{row.value(QStringLiteral("id")).toInt(), row.value(QStringLiteral("olvkod")).toString(),
-                       row.value(QStringLiteral("cim")).toString()};
+    return Reservation { row.value(QStringLiteral("id")).toInt(), row.value(QStringLiteral("olvkod")).toString(),
+        row.value(QStringLiteral("cim")).toString() };
 }
 
 QString question(const Reservation& reservation)
@@ -82,9 +83,9 @@ QString question(const Reservation& reservation)
 void confirmReturned(db::Connection& db, const Reservation& reservation)
 {
     db::Transaction transaction(db);
-    db.exec(QStringLiteral("update elojegyz set vissza = '1' where id = ?"), {reservation.id});
+    db.exec(QStringLiteral("update elojegyz set vissza = '1' where id = ?"), { reservation.id });
     if (!reservation.readerBarcode.trimmed().isEmpty())
-        db.exec(QStringLiteral("update olvaso set elojegyz = '1' where vonalkod = ?"), {reservation.readerBarcode});
+        db.exec(QStringLiteral("update olvaso set elojegyz = '1' where vonalkod = ?"), { reservation.readerBarcode });
     transaction.commit();
 }
 

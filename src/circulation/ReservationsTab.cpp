@@ -41,10 +41,14 @@ QLineEdit* shown(const char* name, QWidget* parent)
 
 } // namespace
 
-ReservationsTab::ReservationsTab(platform::AppContext& context, const CirculationSession& session,
-                                 RegistrationTab& registration, QWidget* parent)
-    : QWidget(parent), context_(context), session_(session), registration_(registration), rows_(context.db, this),
-      form_(rows_, this)
+ReservationsTab::ReservationsTab(
+    platform::AppContext& context, const CirculationSession& session, RegistrationTab& registration, QWidget* parent)
+    : QWidget(parent)
+    , context_(context)
+    , session_(session)
+    , registration_(registration)
+    , rows_(context.db, this)
+    , form_(rows_, this)
 {
     setObjectName(QStringLiteral("reservationsTab"));
     rows_.setSelect(QStringLiteral("select * from elojegyz where 1 = 0"));
@@ -56,7 +60,7 @@ ReservationsTab::ReservationsTab(platform::AppContext& context, const Circulatio
 
     auto* book = new QGroupBox(QStringLiteral("A könyv meghatározása szerző és főcím alapján: "), this);
     auto* bookLayout = new QFormLayout(book);
-    form_.addRows(bookLayout, {Field::text("szerzo", "Szerző: ").max(200), Field::text("cim", "Főcím :").max(500)});
+    form_.addRows(bookLayout, { Field::text("szerzo", "Szerző: ").max(200), Field::text("cim", "Főcím :").max(500) });
 
     auto* readerBox = new QGroupBox(this);
     auto* readerLayout = new QVBoxLayout(readerBox);
@@ -102,12 +106,12 @@ ReservationsTab::ReservationsTab(platform::AppContext& context, const Circulatio
     connect(byTitle_, &QRadioButton::clicked, this, &ReservationsTab::reload);
 
     grid_ = new platform::RowSetGrid(context, rows_,
-                                     {platform::GridColumn("olvkod", QStringLiteral("Olvasó vonalkódja"), 130).maxLength(40),
-                                      platform::GridColumn("szerzo", QStringLiteral("Szerző"), 200).maxLength(200),
-                                      platform::GridColumn("cim", QStringLiteral("Cím"), 320).maxLength(500),
-                                      platform::GridColumn("datum", QStringLiteral("Dátum"), 90),
-                                      platform::GridColumn("vissza", QStringLiteral("Vissza"), 50).maxLength(1)},
-                                     this);
+        { platform::GridColumn("olvkod", QStringLiteral("Olvasó vonalkódja"), 130).maxLength(40),
+            platform::GridColumn("szerzo", QStringLiteral("Szerző"), 200).maxLength(200),
+            platform::GridColumn("cim", QStringLiteral("Cím"), 320).maxLength(500),
+            platform::GridColumn("datum", QStringLiteral("Dátum"), 90),
+            platform::GridColumn("vissza", QStringLiteral("Vissza"), 50).maxLength(1) },
+        this);
     grid_->setObjectName(QStringLiteral("reservationList"));
     grid_->setTitle(QStringLiteral("Előjegyzések"));
     grid_->setBeforeSave([this](db::RowSet& rows) {
@@ -119,7 +123,7 @@ ReservationsTab::ReservationsTab(platform::AppContext& context, const Circulatio
     });
 
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {add, save_, del})
+    for (QPushButton* b : { add, save_, del })
         buttons->addWidget(b);
     buttons->addStretch();
     buttons->addWidget(order);
@@ -154,7 +158,7 @@ void ReservationsTab::findReader()
     try {
         const QList<QVariantMap> rows = context_.db.rows(
             QStringLiteral("select id,vonalkod,nev,allvaros,allcim,megj from olvaso where vonalkod = ? order by id"),
-            {code});
+            { code });
         if (!rows.isEmpty())
             reader_ = rows.first();
     } catch (const db::DbError& error) {

@@ -14,7 +14,7 @@ class QRadioButton;
 namespace zentar::platform {
 class AppContext;
 class RowSetGrid;
-}
+} // namespace zentar::platform
 
 namespace zentar::circulation {
 
@@ -25,7 +25,7 @@ class ReservationsTab : public QWidget {
     Q_OBJECT
 public:
     ReservationsTab(platform::AppContext& context, const CirculationSession& session, RegistrationTab& registration,
-                    QWidget* parent = nullptr);
+        QWidget* parent = nullptr);
 
     db::RowSet& rows() { return rows_; }
     platform::DataForm& form() { return form_; }

@@ -48,8 +48,8 @@ protected:
         click("btnSearch");
     }
     // "Új olvasó", the name, the barcode, the sex and the category, then " &Mentés".
-    void registerReader(const QString& name, const QString& barcode, const QString& sex = "n",
-                        const QString& category = "Diák")
+    void registerReader(
+        const QString& name, const QString& barcode, const QString& sex = "n", const QString& category = "Diák")
     {
         click("btnNewReader");
         type("nev", name);
@@ -60,7 +60,7 @@ protected:
         click("btnSave");
     }
     int readers() { return db.scalar("select count(*) from olvaso").toInt(); }
-    QVariantMap stored(const QString& name) { return db.rows("select * from olvaso where nev = ?", {name}).value(0); }
+    QVariantMap stored(const QString& name) { return db.rows("select * from olvaso where nev = ?", { name }).value(0); }
 
     CirculationWindow* window = nullptr;
     circulation::RegistrationTab* tab = nullptr;
@@ -72,14 +72,14 @@ TEST_F(CirculationTest, OpensFromTheMenuWithItsTabsAndTopFields)
     open();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->windowTitle(), "Beiratkozás, Kölcsönzés, Hosszabbítás, Visszahozatal");
-    const QStringList titles{"Beiratkozás", "Kölcsönzés", "Olvasott dok.", "Előjegyzés", "Látogatók",
-                             "Internet",    "Rendezvények", "Karbantartás", "Import"};
+    const QStringList titles { "Beiratkozás", "Kölcsönzés", "Olvasott dok.", "Előjegyzés", "Látogatók", "Internet",
+        "Rendezvények", "Karbantartás", "Import" };
     QTabWidget* tabs = window->tabs();
     ASSERT_EQ(tabs->count(), titles.size());
     for (int i = 0; i < tabs->count(); ++i) {
         EXPECT_EQ(tabs->tabText(i), titles.at(i));
         const bool enabled = i == CirculationWindow::Registration || i == CirculationWindow::Reservations
-                             || i == CirculationWindow::Import;
+            || i == CirculationWindow::Import;
         EXPECT_EQ(tabs->isTabEnabled(i), enabled) << i;
     }
     EXPECT_EQ(child<QLineEdit>("department")->text(), "Felnőtt");
@@ -155,7 +155,7 @@ TEST_F(CirculationTest, SaveChecksWriteNothingWhenTheyFail)
 {
     open();
     registerReader("Kiss Anna", "", "n", "Diák");
-    EXPECT_EQ(dialogs.texts("warning"), QStringList{"A vonalkódot meg kell adni!"});
+    EXPECT_EQ(dialogs.texts("warning"), QStringList { "A vonalkódot meg kell adni!" });
     EXPECT_EQ(readers(), 0);
     // The typed values stay: the librarian adds the barcode and saves.
     EXPECT_EQ(tab->form().text("nev"), "Kiss Anna");
@@ -164,7 +164,7 @@ TEST_F(CirculationTest, SaveChecksWriteNothingWhenTheyFail)
     type("vonalkod", "A1");
     tab->choice("neme")->load(QVariant());
     click("btnSave");
-    EXPECT_EQ(dialogs.texts("warning"), QStringList{"Válassza ki az olvasó nemét!"});
+    EXPECT_EQ(dialogs.texts("warning"), QStringList { "Válassza ki az olvasó nemét!" });
     EXPECT_EQ(readers(), 0);
 
     dialogs.clear();
@@ -185,8 +185,8 @@ TEST_F(CirculationTest, DuplicateNameAndBarcodeAreWarnedOnlyForANewReader)
     type("vonalkod", "A1");
     tab->barcodeLeft();
     EXPECT_EQ(dialogs.texts("warning"),
-              QStringList({"Ilyen nevű olvasó már van az adatbázisban!\nAz olvasó(k) adata(i): \n  1",
-                           "Ilyen vonalkódú olvasó már van az adatbázisban!\nAz olvasó(k) adata(i): \n  1"}));
+        QStringList({ "Ilyen nevű olvasó már van az adatbázisban!\nAz olvasó(k) adata(i): \n  1",
+            "Ilyen vonalkódú olvasó már van az adatbázisban!\nAz olvasó(k) adata(i): \n  1" }));
     tab->choice("neme")->choose("n");
     click("btnSave"); // warnings only
     EXPECT_EQ(readers(), 2);
@@ -236,7 +236,7 @@ TEST_F(CirculationTest, FindsReadersByTheFourCriteriaAndSteps)
     child<QComboBox>("searchBy")->setCurrentIndex(0);
     child<QLineEdit>("searchText")->setText("nincs");
     emit child<QLineEdit>("searchText")->returnPressed();
-    EXPECT_EQ(dialogs.texts("information"), QStringList{"Az olvasó nem található az adatbázisban!"});
+    EXPECT_EQ(dialogs.texts("information"), QStringList { "Az olvasó nem található az adatbázisban!" });
     EXPECT_FALSE(tab->hasReader());
     EXPECT_FALSE(child<QPushButton>("btnDelete")->isEnabled());
     searchFor(2, "nem szám");
@@ -254,8 +254,8 @@ TEST_F(CirculationTest, ShowingAReaderWarnsAndAnnouncesTheReservation)
     open();
     searchFor(0, "A1");
     EXPECT_EQ(dialogs.texts("information"),
-              QStringList({"Az olvasónak lejárt a beiratkozási ideje",
-                           "Az olvasó előjegyezte a(z) Egri csillagok című könyvet!"}));
+        QStringList(
+            { "Az olvasónak lejárt a beiratkozási ideje", "Az olvasó előjegyezte a(z) Egri csillagok című könyvet!" }));
     EXPECT_EQ(db.scalar("select count(*) from elojegyz").toInt(), 0);
     EXPECT_EQ(child<QLineEdit>("tagdij")->text(), "1500");
     EXPECT_TRUE(tab->readerSelected());
@@ -267,7 +267,7 @@ TEST_F(CirculationTest, ShowingAReaderWarnsAndAnnouncesTheReservation)
 
     dialogs.clear();
     searchFor(1, "regisztrált");
-    EXPECT_EQ(dialogs.texts("information"), QStringList{"Az olvasónak nincs vonalkódja!\nÍgy nem kölcsönözhet!"});
+    EXPECT_EQ(dialogs.texts("information"), QStringList { "Az olvasónak nincs vonalkódja!\nÍgy nem kölcsönözhet!" });
     EXPECT_FALSE(tab->readerSelected());
     EXPECT_EQ(child<QLineEdit>("tagdij")->text(), "0");
 }
@@ -308,7 +308,7 @@ TEST_F(CirculationTest, DeletingAReaderWithALoanIsRefused)
     searchFor(0, "A1");
     click("btnDelete");
     EXPECT_EQ(dialogs.texts("warning"),
-              QStringList{"Az olvasó nem törölhető, mert kikölcsönzött dokumentumok vannak nála!"});
+        QStringList { "Az olvasó nem törölhető, mert kikölcsönzött dokumentumok vannak nála!" });
     EXPECT_EQ(readers(), 2);
 
     searchFor(0, "A2");
@@ -326,8 +326,8 @@ TEST_F(CirculationTest, BarcodeChangeMovesTheLoansWithTheReader)
 {
     open();
     registerReader("Kiss Anna", "A1");
-    for (const char* copy : {"K1", "K2"})
-        db.exec("insert into kolcson (olvkod, vonalkod, doktipus, statusz) values ('A1', ?, 'Könyv', 0)", {copy});
+    for (const char* copy : { "K1", "K2" })
+        db.exec("insert into kolcson (olvkod, vonalkod, doktipus, statusz) values ('A1', ?, 'Könyv', 0)", { copy });
     db.exec("insert into kolcson (olvkod, vonalkod, doktipus, statusz) values ('A9', 'K3', 'Könyv', 0)");
     dialogs.clear();
     searchFor(0, "A1");
@@ -347,7 +347,7 @@ TEST_F(CirculationTest, BarcodeChangeMovesTheLoansWithTheReader)
     click("btnBarcodeChange");
     child<QLineEdit>("newBarcode")->setText("C1");
     click("btnBarcodeSave");
-    EXPECT_EQ(dialogs.texts("warning"), QStringList{"Válassza ki az olvasó nemét!"});
+    EXPECT_EQ(dialogs.texts("warning"), QStringList { "Válassza ki az olvasó nemét!" });
     EXPECT_EQ(db.scalar("select count(*) from kolcson where olvkod = 'B1'").toInt(), 2);
     EXPECT_EQ(stored("Kiss Anna").value("vonalkod").toString(), "B1");
 }
@@ -397,8 +397,9 @@ TEST_F(CirculationTest, ReaderCardIsPrinted)
     QStringList lines;
     for (const auto& line : tab->cardLines())
         lines << line.text;
-    EXPECT_EQ(lines, QStringList({"Kiss Anna", "Pécs  2010.05.04.", "Nagy Mária", "Pécs  Fő u. 1.",
-                                  "Beiratkozás dátuma: 2024.03.15."}));
+    EXPECT_EQ(lines,
+        QStringList(
+            { "Kiss Anna", "Pécs  2010.05.04.", "Nagy Mária", "Pécs  Fő u. 1.", "Beiratkozás dátuma: 2024.03.15." }));
 }
 
 TEST_F(CirculationTest, HelpTexts)
@@ -410,8 +411,9 @@ TEST_F(CirculationTest, HelpTexts)
     ASSERT_EQ(texts.size(), 2);
     EXPECT_EQ(texts.at(0).split('\n').size(), 6);
     EXPECT_TRUE(texts.at(0).startsWith("Új olvasó: új olvasó felvitele előtt kell megnyomni a gombot\n"));
-    EXPECT_EQ(texts.at(1), "Ha az olvasónál van kikölcsönzött dokumentum,\nés elvesztette az olvasójegyét,\n"
-                           "itt cserélheti a vonalkódját.");
+    EXPECT_EQ(texts.at(1),
+        "Ha az olvasónál van kikölcsönzött dokumentum,\nés elvesztette az olvasójegyét,\n"
+        "itt cserélheti a vonalkódját.");
 }
 
 TEST_F(CirculationTest, NewReservationIsTheLoadedReaders)
