@@ -93,6 +93,7 @@ HistoryTab::HistoryTab(platform::AppContext& context, QWidget* parent)
     period->addWidget(year_);
     period->addWidget(new QLabel(QStringLiteral("hónap:"), this));
     period->addWidget(month_);
+    period->addStretch();
     criteria->addWidget(new QLabel(QStringLiteral("Keresés dátum alapján (év):"), this), 2, 0);
     criteria->addLayout(period, 2, 1, 1, 3);
     criteria->addWidget(periodSearch, 2, 4);
@@ -153,8 +154,7 @@ void HistoryTab::searchReader()
 void HistoryTab::searchDocument()
 {
     try {
-        show(history::ofDocument(
-            context_.db, history::DocumentBy(documentBy_->currentIndex()), documentText_->text()));
+        show(history::ofDocument(context_.db, history::DocumentBy(documentBy_->currentIndex()), documentText_->text()));
     } catch (const db::DbError& error) {
         context_.dialogs.showDbError(error);
     }
@@ -165,8 +165,7 @@ void HistoryTab::searchDocument()
 void HistoryTab::searchPeriod()
 {
     try {
-        show(history::ofPeriod(context_.db, year_->value(), month_->currentIndex() + 1),
-            history::periodColumnWidths());
+        show(history::ofPeriod(context_.db, year_->value(), month_->currentIndex() + 1), history::periodColumnWidths());
     } catch (const db::DbError& error) {
         context_.dialogs.showDbError(error);
     }

@@ -287,13 +287,14 @@ void Desk::writeEvent(const QVariantMap& reader, const QString& barcode, const Q
 void Desk::visit(const QVariantMap& reader)
 {
     const QString name = text(reader, "nev");
-    const QVariant existing = db_.scalar(
-        QStringLiteral("select first 1 id from latogato where datum = ? and reszleg = ? and nev = ?"),
-        { session_.today, session_.department, name });
+    const QVariant existing
+        = db_.scalar(QStringLiteral("select first 1 id from latogato where datum = ? and reszleg = ? and nev = ?"),
+            { session_.today, session_.department, name });
     if (existing.isValid())
         return;
     const QString department = text(reader, "reszleg").toLower();
-    db_.exec(QStringLiteral("insert into latogato (id, datum, reszleg, nev, gyerek, felnott) values (?, ?, ?, ?, ?, ?)"),
+    db_.exec(
+        QStringLiteral("insert into latogato (id, datum, reszleg, nev, gyerek, felnott) values (?, ?, ?, ?, ?, ?)"),
         { db::nextKey(db_, QStringLiteral("latogato"), QStringLiteral("id")), session_.today, session_.department,
             name.isEmpty() ? QVariant() : QVariant(name),
             department == QStringLiteral("gyerek") ? QVariant(1) : QVariant(),

@@ -79,11 +79,12 @@ LendingTab::LendingTab(
     const struct {
         const char* caption;
         const char* name;
-    } readerFields[] = { { "Név:", "lendingReaderName" }, { "Szül. idő:", "lendingReaderBirth" }, { "Cím:", "lendingReaderAddress" },
-        { "Nyilv. szám:", "lendingReaderNumber" }, { "Beiratk. hely, idő:", "lendingReaderRegistered" },
-        { "Osztály:", "lendingReaderClass" }, { "Foglalkozás:", "lendingReaderOccupation" }, { "Megj:", "lendingReaderNote" },
-        { "Felszólító:", "lendingKeskod" }, { "Késedelmi díj:", "lendingKesdij" },
-        { "Kölcsönözhető dokumentumok száma:", "lendingKolcsdok" } };
+    } readerFields[]
+        = { { "Név:", "lendingReaderName" }, { "Szül. idő:", "lendingReaderBirth" }, { "Cím:", "lendingReaderAddress" },
+              { "Nyilv. szám:", "lendingReaderNumber" }, { "Beiratk. hely, idő:", "lendingReaderRegistered" },
+              { "Osztály:", "lendingReaderClass" }, { "Foglalkozás:", "lendingReaderOccupation" },
+              { "Megj:", "lendingReaderNote" }, { "Felszólító:", "lendingKeskod" },
+              { "Késedelmi díj:", "lendingKesdij" }, { "Kölcsönözhető dokumentumok száma:", "lendingKolcsdok" } };
     for (const auto& f : readerFields)
         readerForm->addRow(QString::fromUtf8(f.caption), field(f.name, readerBox));
     readerSearchBy_ = new QComboBox(readerBox);
@@ -117,8 +118,8 @@ LendingTab::LendingTab(
         indicators_[i]->setFixedWidth(28);
         indicators_[i]->setFlat(true);
     }
-    for (QWidget* w : std::initializer_list<QWidget*> { indicators_[0], payButton, printButton, voucher,
-             clearReservation, help, close, indicators_[1] })
+    for (QWidget* w : std::initializer_list<QWidget*> {
+             indicators_[0], payButton, printButton, voucher, clearReservation, help, close, indicators_[1] })
         readerButtons->addWidget(w);
     auto* readerLayout = new QVBoxLayout(readerBox);
     readerLayout->addLayout(searchRow);
@@ -195,7 +196,7 @@ LendingTab::LendingTab(
     for (const auto& c : loanColumns)
         captions << QString::fromUtf8(c.caption);
     loans_->setHorizontalHeaderLabels(captions);
-    loans_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
+    loans_->horizontalHeader()->setStretchLastSection(true);
     lend_ = button(QStringLiteral("  Kölcsönzés"), "btnLend", this);
     extend_ = button(QStringLiteral("&Hosszabbítás"), "btnExtend", this);
     giveBack_ = button(QStringLiteral(" &Visszahozatal"), "btnReturn", this);
@@ -325,7 +326,8 @@ void LendingTab::showReaderPanel()
     set("lendingReaderAddress", r.isEmpty() ? QString() : f.address);
     set("lendingReaderNumber", text(r, "nyilvszam"));
     set("lendingReaderRegistered",
-        r.isEmpty() ? QString() : (text(r, "reszleg") + QStringLiteral(" ") + dateText(r.value("beirdatum"))).trimmed());
+        r.isEmpty() ? QString()
+                    : (text(r, "reszleg") + QStringLiteral(" ") + dateText(r.value("beirdatum"))).trimmed());
     set("lendingReaderClass", text(r, "oszt1") + text(r, "oszt2"));
     set("lendingReaderOccupation", text(r, "fogl"));
     set("lendingReaderNote", text(r, "megj"));
@@ -404,7 +406,8 @@ void LendingTab::searchDocument()
     loanClicked_ = false;
     target_.reset();
     try {
-        copies_ = lending::findCopies(context_.db, lending::FindBy(docSearchBy_->currentIndex()), docSearchText_->text());
+        copies_
+            = lending::findCopies(context_.db, lending::FindBy(docSearchBy_->currentIndex()), docSearchText_->text());
     } catch (const std::exception& error) {
         fail(error);
         return;
@@ -475,7 +478,8 @@ void LendingTab::showCopy()
     }
     target_ = loan;
     findChild<QLineEdit*>(QStringLiteral("loanKvtaros"))->setText(text(*loan, "kvtaros"));
-    findChild<QLineEdit*>(QStringLiteral("loanLejardatum"))->setText(dateText(loan->value(QStringLiteral("lejardatum"))));
+    findChild<QLineEdit*>(QStringLiteral("loanLejardatum"))
+        ->setText(dateText(loan->value(QStringLiteral("lejardatum"))));
     setSingleLoanButtons(false, true, true);
     extendAll_->setEnabled(true);
     returnAll_->setEnabled(true);
@@ -498,7 +502,8 @@ void LendingTab::selectLoan(int row)
     giveBack_->setEnabled(true);
     docSearchText_->setText(text(loan, "vonalkod"));
     findChild<QLineEdit*>(QStringLiteral("loanKvtaros"))->setText(text(loan, "kvtaros"));
-    findChild<QLineEdit*>(QStringLiteral("loanLejardatum"))->setText(dateText(loan.value(QStringLiteral("lejardatum"))));
+    findChild<QLineEdit*>(QStringLiteral("loanLejardatum"))
+        ->setText(dateText(loan.value(QStringLiteral("lejardatum"))));
 }
 
 void LendingTab::showLegend()

@@ -54,7 +54,8 @@ Result ofReader(db::Connection& db, ReaderBy by, const QString& input)
     if (!id.isValid() || id.toLongLong() <= 0)
         return run(db, QStringLiteral("select cim, datum, doktipus, dokvkod from kolcsdok where 1 = 0"), {});
     return run(db,
-        QStringLiteral("select cim, datum, doktipus, dokvkod from kolcsdok where olvid = ? order by datum desc, id desc"),
+        QStringLiteral(
+            "select cim, datum, doktipus, dokvkod from kolcsdok where olvid = ? order by datum desc, id desc"),
         { id });
 }
 

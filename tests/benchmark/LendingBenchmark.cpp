@@ -14,7 +14,7 @@ namespace {
 // The path of a scanned copy barcode at the lending desk: the copy found, its current loan looked
 // up, the due date offered, the loan written with its bookkeeping, the reader's loan list read
 // again. 100,000 records with a copy each, 20,000 readers, 20,000 loans and 100,000 lending events.
-class LendingBenchmark : public test::DbTest {};
+class LendingBenchmark : public test::DbTest { };
 
 TEST_F(LendingBenchmark, ScannedBarcodeToWrittenLoan)
 {
@@ -32,13 +32,15 @@ TEST_F(LendingBenchmark, ScannedBarcodeToWrittenLoan)
         for (int i = 1; i <= 20000; ++i)
             reader.run({ i, i, QString("Olvasó %1").arg(i), QString("O%1").arg(i, 6, 10, QChar('0')),
                 i % 2 ? "Felnőtt" : "Gyerek" });
-        catalogue::BulkInsert loan(db, "insert into kolcson (olvkod, vonalkod, doktipus, statusz, kolcsdatum, "
-                                       "lejardatum, cim) values (?, ?, 'Könyv', 0, ?, ?, 'x')");
+        catalogue::BulkInsert loan(db,
+            "insert into kolcson (olvkod, vonalkod, doktipus, statusz, kolcsdatum, "
+            "lejardatum, cim) values (?, ?, 'Könyv', 0, ?, ?, 'x')");
         for (int i = 1; i <= 20000; ++i)
             loan.run({ QString("O%1").arg(i, 6, 10, QChar('0')), QString("K%1").arg(i, 7, 10, QChar('0')),
                 QDate(2024, 3, 1), QDate(2024, 3, 22) });
-        catalogue::BulkInsert event(
-            db, "insert into kolcsdok (id, olvid, olvkat, dokvkod, cim, doktipus, datum) values (?, ?, 'f', ?, 'x', 'Könyv', ?)");
+        catalogue::BulkInsert event(db,
+            "insert into kolcsdok (id, olvid, olvkat, dokvkod, cim, doktipus, datum) values (?, ?, 'f', ?, 'x', "
+            "'Könyv', ?)");
         for (int i = 1; i <= 100000; ++i)
             event.run({ i, 1 + i % 20000, QString("K%1").arg(1 + i % 100000, 7, 10, QChar('0')),
                 QDate(2023, 1, 1).addDays(i % 440) });
@@ -49,7 +51,8 @@ TEST_F(LendingBenchmark, ScannedBarcodeToWrittenLoan)
     circulation::lending::Desk desk(db, dialogs, session);
     QList<qint64> times;
     for (int i = 0; i < 200; ++i) {
-        const QVariantMap reader = *circulation::lending::readerByBarcode(db, QString("O%1").arg(20001 - 1 - i, 6, 10, QChar('0')));
+        const QVariantMap reader
+            = *circulation::lending::readerByBarcode(db, QString("O%1").arg(20001 - 1 - i, 6, 10, QChar('0')));
         const QString barcode = QString("K%1").arg(50000 + i, 7, 10, QChar('0'));
         QElapsedTimer timer;
         timer.start();

@@ -167,7 +167,8 @@ TEST_F(LendingTest, AReservationOfTheReturnedTitleIsOfferedAndMarkedOnYes)
     dialogs.answer(QMessageBox::Yes);
     EXPECT_TRUE(desk->giveBack(reader("R1"), "B1", "Könyv"));
     EXPECT_TRUE(dialogs.allAnswersUsed());
-    EXPECT_EQ(dialogs.texts("question").value(0), "A(z) Cím 1 című dokumentumot\n előjegyezte: R2\nEz az a dokumentum?");
+    EXPECT_EQ(
+        dialogs.texts("question").value(0), "A(z) Cím 1 című dokumentumot\n előjegyezte: R2\nEz az a dokumentum?");
     EXPECT_EQ(db.scalar("select vissza from elojegyz where id = 1").toString(), "1");
 }
 

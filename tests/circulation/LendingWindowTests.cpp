@@ -29,7 +29,8 @@ protected:
         addReader(1, "Kiss Anna", "R1");
         addReader(2, "Nagy Béla", "R2");
         db.exec("insert into konyv (id, doktipus, szerzo, fc) values (1, 'Könyv', 'Gárdonyi Géza', 'Egri csillagok')");
-        db.exec("insert into konyv (id, doktipus, szerzo, fc) values (2, 'Könyv', 'Jókai Mór', 'A kőszívű ember fiai')");
+        db.exec(
+            "insert into konyv (id, doktipus, szerzo, fc) values (2, 'Könyv', 'Jókai Mór', 'A kőszívű ember fiai')");
         addCopy(1, 1, "B1");
         addCopy(2, 1, "B2");
         addCopy(3, 2, "B3");
