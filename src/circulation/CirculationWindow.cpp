@@ -1,5 +1,7 @@
 #include "circulation/CirculationWindow.h"
 
+#include "circulation/HistoryTab.h"
+#include "circulation/LendingTab.h"
 #include "circulation/RegistrationTab.h"
 #include "circulation/ReservationsTab.h"
 #include "db/Connection.h"
@@ -87,6 +89,10 @@ CirculationWindow::CirculationWindow(platform::AppContext& context, QWidget* par
         const bool built = t.tab == Registration || t.tab == Reservations || t.tab == Import;
         tabs_->setTabEnabled(t.tab, built);
     }
+    lending_ = new LendingTab(context, session_, *registration_, tabs_);
+    setTabPage(Lending, lending_);
+    history_ = new HistoryTab(context, tabs_);
+    setTabPage(History, history_);
     connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
         if (index == Reservations)
             reservations_->takeLoadedReader();
@@ -104,7 +110,7 @@ void CirculationWindow::setTabPage(Tab tab, QWidget* page)
     tabs_->removeTab(tab);
     tabs_->insertTab(tab, page, title);
     tabs_->setTabEnabled(tab, true);
-    if (old != registration_ && old != reservations_)
+    if (old != registration_ && old != reservations_ && old != page)
         old->deleteLater();
 }
 

@@ -13,6 +13,8 @@ class AppContext;
 
 namespace zentar::circulation {
 
+class HistoryTab;
+class LendingTab;
 class RegistrationTab;
 class ReservationsTab;
 
@@ -30,6 +32,8 @@ public:
     QTabWidget* tabs() const { return tabs_; }
     RegistrationTab* registration() const { return registration_; }
     ReservationsTab* reservations() const { return reservations_; }
+    LendingTab* lending() const { return lending_; }
+    HistoryTab* history() const { return history_; }
     const CirculationSession& session() const { return session_; }
 
     // Puts a tab's page in place of its disabled placeholder and enables the tab.
@@ -45,6 +49,8 @@ private:
     QTabWidget* tabs_;
     RegistrationTab* registration_;
     ReservationsTab* reservations_;
+    LendingTab* lending_ = nullptr;
+    HistoryTab* history_ = nullptr;
 };
 
 } // namespace zentar::circulation

@@ -230,8 +230,29 @@ void RegistrationTab::setReaderButtons(bool enabled)
 
 void RegistrationTab::search()
 {
-    const auto by = readers::SearchBy(searchBy_->currentIndex());
-    const readers::Statement statement = readers::search(by, searchText_->text());
+    searchFor(readers::SearchBy(searchBy_->currentIndex()), searchText_->text(), 29);
+}
+
+void RegistrationTab::reloadReader()
+{
+    if (!hasReader())
+        return;
+    try {
+        rows_.refresh();
+        facts_ = readers::facts(context_.db, rows_.rowAt(rows_.currentIndex()), session_.today);
+    } catch (const db::DbError& error) {
+        failed(error);
+        return;
+    }
+    fee_->setText(facts_.fee);
+    emit readerShown();
+}
+
+void RegistrationTab::searchFor(readers::SearchBy by, const QString& text, int nameLength)
+{
+    searchBy_->setCurrentIndex(int(by));
+    searchText_->setText(text.left(searchText_->maxLength()));
+    const readers::Statement statement = readers::search(by, text, nameLength);
     try {
         rows_.setSelect(statement.sql, statement.params);
         rows_.open();

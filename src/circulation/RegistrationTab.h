@@ -42,6 +42,10 @@ public:
 
     // The operations of the buttons.
     void search();
+    // A search with the given criterion and text (the lending tab's reader search).
+    void searchFor(readers::SearchBy by, const QString& text, int nameLength);
+    // Reads the loaded reader again and shows it (after lending changed its row).
+    void reloadReader();
     void previous();
     void next();
     void newReader();

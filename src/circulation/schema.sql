@@ -86,3 +86,36 @@ create table kolcson (
 create index kolcson_olvkod on kolcson (olvkod);
 create index kolcson_vonalkod on kolcson (vonalkod);
 create index kolcson_lejardatum on kolcson (lejardatum);
+
+-- One row per lending event (a loan or a single extension), kept for statistics and the reading
+-- history. olvkat: the first letter of the reader's department, lower-cased ('f', 'g').
+create table kolcsdok (
+  id integer not null primary key,
+  olvid integer,
+  olvkat varchar(1),
+  dokvkod varchar(40),
+  cim varchar(500),
+  doktipus varchar(20),
+  datum date,
+  reszleg varchar(20)
+);
+create descending index kolcsdok_id_desc on kolcsdok (id);
+create index kolcsdok_olvid on kolcsdok (olvid);
+create index kolcsdok_dokvkod on kolcsdok (dokvkod);
+create index kolcsdok_datum on kolcsdok (datum);
+
+-- One row per visit record: groups typed on the visitors tab, and one automatic row per reader,
+-- department and day written by lending.
+create table latogato (
+  id integer not null primary key,
+  datum date,
+  reszleg varchar(20),
+  latogato varchar(60),
+  nev varchar(100),
+  honnan varchar(100),
+  vezeto varchar(60),
+  gyerek integer,
+  felnott integer
+);
+create descending index latogato_id_desc on latogato (id);
+create index latogato_datum on latogato (datum);

@@ -83,7 +83,8 @@ TEST_F(CirculationTest, OpensFromTheMenuWithItsTabsAndTopFields)
     ASSERT_EQ(tabs->count(), titles.size());
     for (int i = 0; i < tabs->count(); ++i) {
         EXPECT_EQ(tabs->tabText(i), titles.at(i));
-        const bool enabled = i == CirculationWindow::Registration || i == CirculationWindow::Reservations
+        const bool enabled = i == CirculationWindow::Registration || i == CirculationWindow::Lending
+            || i == CirculationWindow::History || i == CirculationWindow::Reservations
             || i == CirculationWindow::Import;
         EXPECT_EQ(tabs->isTabEnabled(i), enabled) << i;
     }
@@ -96,10 +97,10 @@ TEST_F(CirculationTest, OpensFromTheMenuWithItsTabsAndTopFields)
 
     // A later tab takes its place enabled.
     auto* page = new QWidget;
-    window->setTabPage(CirculationWindow::Lending, page);
-    EXPECT_EQ(tabs->widget(CirculationWindow::Lending), page);
-    EXPECT_TRUE(tabs->isTabEnabled(CirculationWindow::Lending));
-    EXPECT_EQ(tabs->tabText(CirculationWindow::Lending), "Kölcsönzés");
+    window->setTabPage(CirculationWindow::Visitors, page);
+    EXPECT_EQ(tabs->widget(CirculationWindow::Visitors), page);
+    EXPECT_TRUE(tabs->isTabEnabled(CirculationWindow::Visitors));
+    EXPECT_EQ(tabs->tabText(CirculationWindow::Visitors), "Látogatók");
 }
 
 TEST_F(CirculationTest, NewReadersGetPresetsAndTheNextKeys)
