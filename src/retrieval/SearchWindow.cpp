@@ -20,6 +20,7 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -380,6 +381,9 @@ SearchWindow* openSearchWindow(platform::AppContext& context)
 {
     auto* window = new SearchWindow(context);
     context.host().showChild(window);
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget()))
+        frame->showMaximized();
+    window->text_->setFocus();
     return window;
 }
 

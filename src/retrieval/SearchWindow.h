@@ -51,6 +51,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    friend SearchWindow* openSearchWindow(platform::AppContext& context);
     QWidget* buildSearchTab();
     QWidget* buildPrintTab();
     void loadLocations();

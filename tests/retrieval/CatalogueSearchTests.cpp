@@ -11,6 +11,14 @@ namespace {
 
 // A small catalogue written the way the cataloguing windows write it: records, copies and the
 // author and title index rows derived from the record.
+SearchRequest request(Criterion criterion, const QString& text)
+{
+    SearchRequest r;
+    r.criterion = criterion;
+    r.text = text;
+    return r;
+}
+
 class CatalogueSearchTest : public test::DbTest {
 protected:
     int addRecord(QVariantMap fields)
@@ -122,7 +130,7 @@ TEST_F(CatalogueSearchTest, InventoryNumberIsExactAndAcceptsOneCharacter)
     addCopy(seven, 7, QStringLiteral("Felnőtt"));
     const int seventeen = addRecord({{"fc", "Tizenhét"}});
     addCopy(seventeen, 17);
-    EXPECT_TRUE(checkRequest({Criterion::InventoryNumber, "7"}).isEmpty());
+    EXPECT_TRUE(checkRequest(request(Criterion::InventoryNumber, "7")).isEmpty());
     EXPECT_EQ(find(Criterion::InventoryNumber, "7"), QList<int>{seven});
     EXPECT_EQ(find(Criterion::InventoryNumber, "7", MatchType::Substring, {}, QStringLiteral("Gyerek")), QList<int>{});
     EXPECT_EQ(find(Criterion::InventoryNumber, "hét"), QList<int>{}); // not a number: no copy
@@ -157,13 +165,13 @@ TEST_F(CatalogueSearchTest, ASynonymFindsTheHitsOfItsHeading)
 TEST_F(CatalogueSearchTest, ShortTextsAreRefusedAudiobookListIncluded)
 {
     for (Criterion c : {Criterion::AudiobookList, Criterion::Author, Criterion::Barcode})
-        EXPECT_EQ(checkRequest({c, "x"}), QStringLiteral("Kérem adjon meg pontosabb adatot!")) << int(c);
-    EXPECT_TRUE(checkRequest({Criterion::AudiobookList, "xx"}).isEmpty());
+        EXPECT_EQ(checkRequest(request(c, "x")), QStringLiteral("Kérem adjon meg pontosabb adatot!")) << int(c);
+    EXPECT_TRUE(checkRequest(request(Criterion::AudiobookList, "xx")).isEmpty());
 
     const int id = addRecord({{"szerzo", "Móra Ferenc"}, {"fc", "Kincskereső kisködmön"}, {"tszo", "Hangoskönyv"},
                               {"ter", "4 CD"}, {"mt", "Előadó: Kern András"}, {"doktipus", "Hangzó"}});
     addCopy(id, 1);
-    const HitList hits = search(db, {Criterion::AudiobookList, "zz"});
+    const HitList hits = search(db, request(Criterion::AudiobookList, "zz"));
     ASSERT_EQ(hits.count(), 1);
     EXPECT_EQ(hits.columns, (QStringList{"szakj", "raktj", "szerzo", "fc", "kiadev", "ter", "mt", "doktipus", "id",
                                          "lhely"}));
