@@ -181,3 +181,8 @@ create index mufaj_mufaj on mufaj (mufaj);
 create table zmufaj (
   mufaj varchar(60)
 );
+
+-- The catalogue search compares the lower-cased author and title forms; a prefix search walks
+-- these indexes ("starting with").
+create index kszerzo_lower_szerzo on kszerzo computed by (lower(szerzo));
+create index kcim_lower_cim on kcim computed by (lower(cim));

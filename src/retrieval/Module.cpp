@@ -1,10 +1,14 @@
 #include "retrieval/Module.h"
 
+#include "platform/AppContext.h"
+#include "platform/MenuActions.h"
+#include "retrieval/SearchWindow.h"
+
 namespace zentar::retrieval {
 
 void registerModule(platform::ModuleRegistry& registry)
 {
-    (void)registry;
+    registry.windows.add(menu::SearchCatalogue, [](platform::AppContext& ctx) { openSearchWindow(ctx); });
 }
 
 } // namespace zentar::retrieval
