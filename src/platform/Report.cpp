@@ -74,20 +74,20 @@ namespace {
 // Places band lines on pages; knows where the next line goes and when a page is full.
 class Composer {
 public:
-    Composer(const ReportSpec& spec, Document& doc) : spec_(spec), doc_(doc)
+    Composer(const ReportDefinition& definition, Document& doc) : definition_(definition), doc_(doc)
     {
         const QSizeF size = doc.pageSize();
-        left_ = spec.margins.left;
-        contentWidth_ = size.width() - spec.margins.left - spec.margins.right;
+        left_ = definition.margins.left;
+        contentWidth_ = size.width() - definition.margins.left - definition.margins.right;
         double footer = 0;
-        for (const Line& line : spec.pageFooter)
+        for (const Line& line : definition.pageFooter)
             footer += lineHeight(line);
-        footerTop_ = size.height() - spec.margins.bottom - footer;
+        footerTop_ = size.height() - definition.margins.bottom - footer;
     }
 
     double lineHeight(const Line& line) const
     {
-        double h = line.font.value_or(spec_.font).lineHeight();
+        double h = line.font.value_or(definition_.font).lineHeight();
         for (const Cell& cell : line.cells) {
             if (cell.font)
                 h = std::max(h, cell.font->lineHeight());
@@ -106,8 +106,8 @@ public:
     void newPage()
     {
         doc_.pages << Page();
-        y_ = spec_.margins.top;
-        for (const Line& line : spec_.pageHeader)
+        y_ = definition_.margins.top;
+        for (const Line& line : definition_.pageHeader)
             place(line, true);
         for (const Line& line : columnHeader_)
             place(line, false);
@@ -125,7 +125,7 @@ public:
     // Places one line at the current position and moves down.
     void place(const Line& line, bool templated)
     {
-        const Font base = line.font.value_or(spec_.font);
+        const Font base = line.font.value_or(definition_.font);
         const double h = lineHeight(line);
         placeAt(line, y_, h, base, templated);
         y_ += h;
@@ -152,11 +152,11 @@ public:
         const int total = int(doc_.pages.size());
         for (int p = 0; p < total; ++p) {
             double y = footerTop_;
-            for (const Line& line : spec_.pageFooter) {
+            for (const Line& line : definition_.pageFooter) {
                 Page& page = doc_.pages[p];
                 const int first = int(page.texts.size());
                 const double h = lineHeight(line);
-                placeAt(line, y, h, line.font.value_or(spec_.font), false, p);
+                placeAt(line, y, h, line.font.value_or(definition_.font), false, p);
                 for (int i = first; i < page.texts.size(); ++i)
                     templated_ << std::make_pair(p, i);
                 y += h;
@@ -175,7 +175,7 @@ public:
     QList<Line> columnHeader_;
 
 private:
-    const ReportSpec& spec_;
+    const ReportDefinition& definition_;
     Document& doc_;
     double left_ = 0;
     double contentWidth_ = 0;
@@ -192,80 +192,80 @@ QString columnText(const Column& column, const QVariant& value)
 
 } // namespace
 
-Document layout(const ReportSpec& spec, const QList<QVariantMap>& rows)
+Document layout(const ReportDefinition& definition, const QList<QVariantMap>& rows)
 {
     Document doc;
-    doc.title = spec.title;
-    doc.orientation = spec.orientation;
-    Composer composer(spec, doc);
+    doc.title = definition.title;
+    doc.orientation = definition.orientation;
+    Composer composer(definition, doc);
 
     int detailLines = 1;
-    for (const Column& c : spec.columns)
+    for (const Column& c : definition.columns)
         detailLines = std::max(detailLines, c.line + 1);
 
-    composer.columnHeader_ = spec.columnHeader;
+    composer.columnHeader_ = definition.columnHeader;
     if (composer.columnHeader_.isEmpty()) {
-        const bool titled = std::any_of(spec.columns.begin(), spec.columns.end(),
+        const bool titled = std::any_of(definition.columns.begin(), definition.columns.end(),
                                         [](const Column& c) { return !c.title.isEmpty(); });
         for (int l = 0; titled && l < detailLines; ++l) {
             Line line;
-            line.font = spec.font.withBold();
-            for (const Column& c : spec.columns) {
+            line.font = definition.font.withBold();
+            for (const Column& c : definition.columns) {
                 if (c.line == l)
                     line.cells << Cell{c.title, c.x, c.width, c.align};
             }
             composer.columnHeader_ << line;
         }
-        if (!composer.columnHeader_.isEmpty() && spec.ruleUnderColumnHeader)
+        if (!composer.columnHeader_.isEmpty() && definition.ruleUnderColumnHeader)
             composer.columnHeader_.last().ruleBelow = true;
     }
 
-    const double lineH = spec.font.lineHeight();
-    const double rowH = detailLines * lineH + spec.bandGap;
-    QList<double> sums(spec.columns.size(), 0.0);
+    const double lineH = definition.font.lineHeight();
+    const double rowH = detailLines * lineH + definition.bandGap;
+    QList<double> sums(definition.columns.size(), 0.0);
     bool anySum = false;
     for (const QVariantMap& row : rows) {
         composer.ensureRoom(rowH);
         const double top = composer.y();
         for (int l = 0; l < detailLines; ++l) {
             Line line;
-            for (const Column& c : spec.columns) {
+            for (const Column& c : definition.columns) {
                 if (c.line == l)
                     line.cells << Cell{columnText(c, row.value(c.field)), c.x, c.width, c.align};
             }
-            composer.placeAt(line, top + l * lineH, lineH, spec.font, false);
+            composer.placeAt(line, top + l * lineH, lineH, definition.font, false);
         }
         composer.advance(rowH);
-        for (int i = 0; i < spec.columns.size(); ++i) {
-            if (spec.columns.at(i).sum) {
-                sums[i] += row.value(spec.columns.at(i).field).toDouble();
+        for (int i = 0; i < definition.columns.size(); ++i) {
+            if (definition.columns.at(i).sum) {
+                sums[i] += row.value(definition.columns.at(i).field).toDouble();
                 anySum = true;
             }
         }
     }
-    anySum = anySum || std::any_of(spec.columns.begin(), spec.columns.end(), [](const Column& c) { return c.sum; });
+    anySum = anySum || std::any_of(definition.columns.begin(), definition.columns.end(), [](const Column& c) { return c.sum; });
 
     // The summary: the sum line(s), then the summary lines, kept together when they fit a page.
     QList<Line> summary;
     if (anySum) {
         int sumLines = 1;
-        for (const Column& c : spec.columns) {
+        for (const Column& c : definition.columns) {
             if (c.sum)
                 sumLines = std::max(sumLines, c.line + 1);
         }
         for (int l = 0; l < sumLines; ++l) {
             Line line;
-            line.font = spec.font.withBold();
+            line.font = definition.font.withBold();
             if (l == 0) {
                 double labelWidth = 0;
-                for (const Column& c : spec.columns) {
-                    if (c.sum && c.line == 0 && c.x > spec.sumLabelX)
-                        labelWidth = labelWidth > 0 ? std::min(labelWidth, c.x - spec.sumLabelX) : c.x - spec.sumLabelX;
+                for (const Column& c : definition.columns) {
+                    if (c.sum && c.line == 0 && c.x > definition.sumLabelX)
+                        labelWidth = labelWidth > 0 ? std::min(labelWidth, c.x - definition.sumLabelX) : c.x - definition.sumLabelX;
                 }
-                line.cells << Cell{spec.sumLabel, spec.sumLabelX, labelWidth};
+                line.cells << Cell{definition.sumLabel, definition.sumLabelX, labelWidth};
             }
-            for (int i = 0; i < spec.columns.size(); ++i) {
-                const Column& c = spec.columns.at(i);
+            for (int i = 0; i < definition.columns.size(); ++i) {
+                const Column& c = definition.columns.at(i);
                 if (!c.sum || c.line != l)
                     continue;
                 const double s = sums.at(i);
@@ -275,7 +275,7 @@ Document layout(const ReportSpec& spec, const QList<QVariantMap>& rows)
             summary << line;
         }
     }
-    summary << spec.summary;
+    summary << definition.summary;
     if (!summary.isEmpty()) {
         composer.ensureRoom(composer.height(summary));
         for (const Line& line : summary) {
@@ -291,32 +291,32 @@ Document layout(const ReportSpec& spec, const QList<QVariantMap>& rows)
 
 Document plainText(const QStringList& lines, double fontSize, const QString& title)
 {
-    ReportSpec spec;
-    spec.title = title;
-    spec.font = Font::mono(fontSize);
-    spec.margins = Margins{15, 15, 10, 15};
-    spec.columns << Column(QStringLiteral("t"), QString(), 0, 0);
-    spec.columns.first().width = QPageSize(QPageSize::A4).size(QPageSize::Millimeter).width() - 25;
+    ReportDefinition definition;
+    definition.title = title;
+    definition.font = Font::mono(fontSize);
+    definition.margins = Margins{15, 15, 10, 15};
+    definition.columns << Column(QStringLiteral("t"), QString(), 0, 0);
+    definition.columns.first().width = QPageSize(QPageSize::A4).size(QPageSize::Millimeter).width() - 25;
     QList<QVariantMap> rows;
     rows.reserve(lines.size());
     for (const QString& line : lines)
         rows << QVariantMap{{QStringLiteral("t"), line}};
-    return layout(spec, rows);
+    return layout(definition, rows);
 }
 
 Document grid(const QStringList& headings, const QList<QStringList>& cells, const QString& title,
               QPageLayout::Orientation orientation)
 {
-    ReportSpec spec;
-    spec.title = title;
-    spec.orientation = orientation;
-    spec.font = Font{QStringLiteral("DejaVu Sans"), 8};
+    ReportDefinition definition;
+    definition.title = title;
+    definition.orientation = orientation;
+    definition.font = Font{QStringLiteral("DejaVu Sans"), 8};
     const QSizeF a4 = QPageSize(QPageSize::A4).size(QPageSize::Millimeter);
     const double pageWidth = orientation == QPageLayout::Landscape ? a4.height() : a4.width();
-    const double contentWidth = pageWidth - spec.margins.left - spec.margins.right;
+    const double contentWidth = pageWidth - definition.margins.left - definition.margins.right;
     if (!title.isEmpty())
-        spec.pageHeader << Line({Cell{title}}, spec.font.withBold().withSize(11));
-    spec.pageFooter << Line({Cell{QStringLiteral("{page}. oldal"), 0, 0, Qt::AlignRight}});
+        definition.pageHeader << Line({Cell{title}}, definition.font.withBold().withSize(11));
+    definition.pageFooter << Line({Cell{QStringLiteral("{page}. oldal"), 0, 0, Qt::AlignRight}});
 
     int columnCount = int(headings.size());
     for (const QStringList& row : cells)
@@ -324,7 +324,7 @@ Document grid(const QStringList& headings, const QList<QStringList>& cells, cons
     QList<double> widths(columnCount, 2.0);
     // An estimate of the text's width: about 0.6 of the font size per character (0.7 in bold).
     auto measure = [&](int c, const QString& text, double perChar) {
-        widths[c] = std::max(widths[c], text.size() * spec.font.size * perChar * 25.4 / 72.0 + 2.5);
+        widths[c] = std::max(widths[c], text.size() * definition.font.size * perChar * 25.4 / 72.0 + 2.5);
     };
     for (int c = 0; c < headings.size(); ++c)
         measure(c, headings.at(c), 0.7);
@@ -343,7 +343,7 @@ Document grid(const QStringList& headings, const QList<QStringList>& cells, cons
         column.title = c < headings.size() ? headings.at(c) : QString();
         column.x = x;
         column.width = widths.at(c) * scale;
-        spec.columns << column;
+        definition.columns << column;
         x += column.width;
     }
     QList<QVariantMap> rows;
@@ -354,7 +354,7 @@ Document grid(const QStringList& headings, const QList<QStringList>& cells, cons
             map.insert(QString::number(c), row.at(c));
         rows << map;
     }
-    return layout(spec, rows);
+    return layout(definition, rows);
 }
 
 } // namespace zentar::platform::report

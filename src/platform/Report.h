@@ -122,7 +122,7 @@ struct Margins {
     double bottom = 10;
 };
 
-struct ReportSpec {
+struct ReportDefinition {
     QString title;
     QPageLayout::Orientation orientation = QPageLayout::Portrait;
     Margins margins;
@@ -147,7 +147,7 @@ QString formatValue(const QVariant& value);
 // Lays out the report: the page header and column header on every page, the rows in order (a
 // row never split between pages), the summary after the last row (moved to a new page when it
 // does not fit) and the page footer on every page.
-Document layout(const ReportSpec& spec, const QList<QVariantMap>& rows);
+Document layout(const ReportDefinition& definition, const QList<QVariantMap>& rows);
 
 // Plain text "to the default printer": the lines in a fixed-pitch font of `fontSize` points.
 Document plainText(const QStringList& lines, double fontSize = 10, const QString& title = {});

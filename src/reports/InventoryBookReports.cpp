@@ -60,33 +60,33 @@ QString landscapeCaption2()
 
 report::Document portrait(const QString& heading, const QList<QVariantMap>& rows)
 {
-    report::ReportSpec spec;
-    spec.title = QStringLiteral("Leltárkönyv: nyomtatás");
-    spec.orientation = QPageLayout::Portrait;
-    spec.margins = report::Margins { 10, 10, 10, 10 };
-    spec.font = report::Font::mono(kPortraitSize);
+    report::ReportDefinition definition;
+    definition.title = QStringLiteral("Leltárkönyv: nyomtatás");
+    definition.orientation = QPageLayout::Portrait;
+    definition.margins = report::Margins { 10, 10, 10, 10 };
+    definition.font = report::Font::mono(kPortraitSize);
     const Columns at { charWidth(kPortraitSize) };
 
-    spec.pageHeader << report::Line({ report::Cell(heading) }, report::Font().withBold().withSize(11))
+    definition.pageHeader << report::Line({ report::Cell(heading) }, report::Font().withBold().withSize(11))
                     << report::Line(QString());
-    report::Line captions({ report::Cell(portraitCaption()) }, spec.font.withBold());
+    report::Line captions({ report::Cell(portraitCaption()) }, definition.font.withBold());
     captions.ruleBelow = true;
-    spec.columnHeader << captions;
+    definition.columnHeader << captions;
 
-    spec.columns << at.column(QStringLiteral("lszam"), 0, 9, Qt::AlignRight).formatted(positiveInteger)
+    definition.columns << at.column(QStringLiteral("lszam"), 0, 9, Qt::AlignRight).formatted(positiveInteger)
                  << at.column(QStringLiteral("szakj"), 11, 4) << at.column(QStringLiteral("raktj"), 16, 20)
                  << at.column(QStringLiteral("szerzo"), 37, 30) << at.column(QStringLiteral("cim"), 68, 30)
                  << at.column(QStringLiteral("megjev"), 99, 7)
                  << at.column(QStringLiteral("egyszam"), 106, 4, Qt::AlignRight).formatted(positiveInteger).summed()
                  << at.column(QStringLiteral("ar"), 110, 10, Qt::AlignRight).formatted(priceText).summed()
                  << at.column(QStringLiteral("pnem"), 121, 6) << at.column(QStringLiteral("lhely"), 128, 10);
-    spec.sumLabel = QStringLiteral("Összesen:");
+    definition.sumLabel = QStringLiteral("Összesen:");
 
     // The hand-over block: date, then the dotted lines of the one who hands over and the one who
     // receives the items.
     const QString dots(30, QLatin1Char('.'));
     const report::Font hand = report::Font().withSize(9);
-    spec.summary << report::Line(QString()) << report::Line({ report::Cell(QStringLiteral("Dátum: ") + dots) }, hand)
+    definition.summary << report::Line(QString()) << report::Line({ report::Cell(QStringLiteral("Dátum: ") + dots) }, hand)
                  << report::Line(QString()) << report::Line(QString())
                  << report::Line(
                         { report::Cell(dots, 10, 70, Qt::AlignHCenter), report::Cell(dots, 110, 70, Qt::AlignHCenter) },
@@ -94,29 +94,29 @@ report::Document portrait(const QString& heading, const QList<QVariantMap>& rows
                  << report::Line({ report::Cell(QStringLiteral("átadó"), 10, 70, Qt::AlignHCenter),
                                      report::Cell(QStringLiteral("átvevő"), 110, 70, Qt::AlignHCenter) },
                         hand);
-    spec.pageFooter << report::Line(
+    definition.pageFooter << report::Line(
         { report::Cell(QStringLiteral("{page}. oldal"), 0, 0, Qt::AlignRight) }, report::Font().withSize(8));
-    return report::layout(spec, rows);
+    return report::layout(definition, rows);
 }
 
 report::Document landscape(const QString& heading, const QList<QVariantMap>& rows)
 {
-    report::ReportSpec spec;
-    spec.title = QStringLiteral("Leltárkönyv");
-    spec.orientation = QPageLayout::Landscape;
-    spec.margins = report::Margins { 10, 10, 10, 10 };
-    spec.font = report::Font::mono(kLandscapeSize);
-    spec.bandGap = 0.8;
+    report::ReportDefinition definition;
+    definition.title = QStringLiteral("Leltárkönyv");
+    definition.orientation = QPageLayout::Landscape;
+    definition.margins = report::Margins { 10, 10, 10, 10 };
+    definition.font = report::Font::mono(kLandscapeSize);
+    definition.bandGap = 0.8;
     const Columns at { charWidth(kLandscapeSize) };
     // The second line of a row starts under the title, as its caption line does.
     constexpr int indent = 32;
 
-    report::Line first({ report::Cell(landscapeCaption1()) }, spec.font.withBold());
-    report::Line second({ report::Cell(landscapeCaption2(), indent * at.cw) }, spec.font.withBold());
+    report::Line first({ report::Cell(landscapeCaption1()) }, definition.font.withBold());
+    report::Line second({ report::Cell(landscapeCaption2(), indent * at.cw) }, definition.font.withBold());
     second.ruleBelow = true;
-    spec.columnHeader << first << second;
+    definition.columnHeader << first << second;
 
-    spec.columns
+    definition.columns
         << at.column(QStringLiteral("lbetu"), 0, 3)
         << at.column(QStringLiteral("lszam"), 3, 10).formatted(positiveInteger)
         << at.column(QStringLiteral("kelet"), 20, 10).formatted(shortYearDate)
@@ -130,14 +130,14 @@ report::Document landscape(const QString& heading, const QList<QVariantMap>& row
         << at.column(QStringLiteral("megjev"), indent + 65, 10).onLine(1)
         << at.column(QStringLiteral("egyszam"), 111, 5, Qt::AlignRight).formatted(positiveInteger).summed().onLine(1)
         << at.column(QStringLiteral("raktj"), indent + 88, 20).onLine(1);
-    spec.sumLabel = QStringLiteral("Összesen:");
+    definition.sumLabel = QStringLiteral("Összesen:");
 
     const report::Font footer = report::Font().withSize(8);
-    spec.pageFooter << report::Line(
+    definition.pageFooter << report::Line(
         { report::Cell(heading, 0, 120), report::Cell(QStringLiteral("{page}. oldal"), 120, 37, Qt::AlignHCenter),
             report::Cell(kSoftware, 157, 0, Qt::AlignRight) },
         footer);
-    return report::layout(spec, rows);
+    return report::layout(definition, rows);
 }
 
 } // namespace zentar::reports::inventorybook

@@ -370,33 +370,33 @@ QStringList savedListLines(const HitList& hits)
     return lines;
 }
 
-platform::report::ReportSpec listReportSpec()
+platform::report::ReportDefinition listReportDefinition()
 {
     using namespace platform::report;
-    ReportSpec spec;
-    spec.title = QStringLiteral("Könyv lista");
-    spec.orientation = QPageLayout::Portrait;
-    spec.margins = Margins{10, 10, 10, 10};
-    spec.font = Font{QStringLiteral("Arial"), 10};
+    ReportDefinition definition;
+    definition.title = QStringLiteral("Könyv lista");
+    definition.orientation = QPageLayout::Portrait;
+    definition.margins = Margins{10, 10, 10, 10};
+    definition.font = Font{QStringLiteral("Arial"), 10};
     // The header band is 7.1 mm high: the bold label and the space under it.
-    const Font label = spec.font.withBold();
-    spec.pageHeader << Line({Cell{QStringLiteral("Sorszám szakj. rakt.          szerző                                    cím  "
+    const Font label = definition.font.withBold();
+    definition.pageHeader << Line({Cell{QStringLiteral("Sorszám szakj. rakt.          szerző                                    cím  "
                                                  "                                              kiad. év.   terjedelem")}},
                             label);
     const double gap = 7.1 - label.lineHeight();
-    spec.pageHeader << Line({Cell{}}, spec.font.withSize(gap / (25.4 / 72.0 * 1.25)));
+    definition.pageHeader << Line({Cell{}}, definition.font.withSize(gap / (25.4 / 72.0 * 1.25)));
     // Detail band 4.8 mm high; values at their distances from the band's left edge. The running
     // number ends at 2.6 mm.
-    spec.columns = {Column(QStringLiteral("nr"), {}, -7.4, 10, Qt::AlignRight),
+    definition.columns = {Column(QStringLiteral("nr"), {}, -7.4, 10, Qt::AlignRight),
                     Column(QStringLiteral("szakj"), {}, 14.8, 10.4),
                     Column(QStringLiteral("raktj"), {}, 25.4, 10.4),
                     Column(QStringLiteral("szerzo"), {}, 36.0, 52.7),
                     Column(QStringLiteral("cim"), {}, 88.9, 67.5),
                     Column(QStringLiteral("kiadev"), {}, 156.6, 12.5),
                     Column(QStringLiteral("ter"), {}, 169.3, 20.7)};
-    spec.ruleUnderColumnHeader = false;
-    spec.bandGap = 4.8 - spec.font.lineHeight();
-    return spec;
+    definition.ruleUnderColumnHeader = false;
+    definition.bandGap = 4.8 - definition.font.lineHeight();
+    return definition;
 }
 
 QList<QVariantMap> listReportRows(const HitList& hits)

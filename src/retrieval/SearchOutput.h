@@ -74,7 +74,7 @@ QList<int> cardRecordIds(const HitList& hits, QList<int> rows);
 // The saved hit list ("konyv.txt"): two empty lines, the title, one line per hit.
 QStringList savedListLines(const HitList& hits);
 // The printed hit list: A4 portrait, header label, one detail line per hit.
-platform::report::ReportSpec listReportSpec();
+platform::report::ReportDefinition listReportDefinition();
 QList<QVariantMap> listReportRows(const HitList& hits);
 
 } // namespace zentar::retrieval

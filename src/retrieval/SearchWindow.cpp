@@ -206,7 +206,7 @@ QWidget* SearchWindow::buildPrintTab()
     auto* layout = new QVBoxLayout(page);
     auto* about = new QLabel(QStringLiteral("A találati lista nyomtatási képe: A4 álló, 10 mm margók, Arial 10 pont.\n"
                                             "Fejléc: ")
-                                 + listReportSpec().pageHeader.first().cells.first().text,
+                                 + listReportDefinition().pageHeader.first().cells.first().text,
                              page);
     about->setObjectName(QStringLiteral("printLayout"));
     about->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -338,7 +338,7 @@ void SearchWindow::makeCardText()
 
 void SearchWindow::printList()
 {
-    context_.printer().preview(platform::report::layout(listReportSpec(), listReportRows(model_->hits())));
+    context_.printer().preview(platform::report::layout(listReportDefinition(), listReportRows(model_->hits())));
 }
 
 void SearchWindow::saveList()

@@ -12,22 +12,22 @@ using namespace zentar::platform::report;
 namespace {
 
 // A register-like report: two lines per row, a summed count, page number in the header.
-ReportSpec registerSpec(QPageLayout::Orientation orientation = QPageLayout::Portrait)
+ReportDefinition registerDefinition(QPageLayout::Orientation orientation = QPageLayout::Portrait)
 {
-    ReportSpec spec;
-    spec.title = QStringLiteral("Próba nyilvántartás");
-    spec.orientation = orientation;
-    spec.pageHeader << Line({Cell(QStringLiteral("Próba nyilvántartás")),
+    ReportDefinition definition;
+    definition.title = QStringLiteral("Próba nyilvántartás");
+    definition.orientation = orientation;
+    definition.pageHeader << Line({Cell(QStringLiteral("Próba nyilvántartás")),
                              Cell(QStringLiteral("{page}. oldal"), 0, 0, Qt::AlignRight)},
                             Font().withBold().withSize(12));
-    spec.columns << Column(QStringLiteral("szam"), QStringLiteral("Szám"), 0, 20, Qt::AlignRight)
+    definition.columns << Column(QStringLiteral("szam"), QStringLiteral("Szám"), 0, 20, Qt::AlignRight)
                  << Column(QStringLiteral("cim"), QStringLiteral("Cím"), 25, 100)
                  << Column(QStringLiteral("szerzo"), QStringLiteral("Szerző"), 25, 100).onLine(1)
                  << Column(QStringLiteral("ar"), QStringLiteral("Ár"), 130, 30, Qt::AlignRight).summed()
                  << Column(QStringLiteral("db"), QStringLiteral("Db"), 130, 30, Qt::AlignRight).onLine(1).summed();
-    spec.summary << Line(QStringLiteral("Dátum")) << Line(QStringLiteral("átadó ............ átvevő ............"));
-    spec.pageFooter << Line({Cell(QStringLiteral("ZENTAR Többnyelvű Integrált Könyvtári Rendszer"), 0, 0, Qt::AlignRight)});
-    return spec;
+    definition.summary << Line(QStringLiteral("Dátum")) << Line(QStringLiteral("átadó ............ átvevő ............"));
+    definition.pageFooter << Line({Cell(QStringLiteral("ZENTAR Többnyelvű Integrált Könyvtári Rendszer"), 0, 0, Qt::AlignRight)});
+    return definition;
 }
 
 QList<QVariantMap> rows(int count)
@@ -61,8 +61,8 @@ int pageOf(const Document& doc, const QString& text, QRectF* rect = nullptr)
 
 TEST(Report, TwoHundredRowsRepeatHeadersKeepRowsWholeAndSumOnTheLastPage)
 {
-    const ReportSpec spec = registerSpec();
-    const Document doc = layout(spec, rows(200));
+    const ReportDefinition definition = registerDefinition();
+    const Document doc = layout(definition, rows(200));
     ASSERT_GT(doc.pages.size(), 2);
     const QSizeF size = doc.pageSize();
     EXPECT_LT(size.width(), size.height());
@@ -75,8 +75,8 @@ TEST(Report, TwoHundredRowsRepeatHeadersKeepRowsWholeAndSumOnTheLastPage)
         EXPECT_EQ(lines.at(2), QStringLiteral("Szerző Db"));
         EXPECT_EQ(lines.last(), QStringLiteral("ZENTAR Többnyelvű Integrált Könyvtári Rendszer"));
         for (const TextItem& item : doc.pages.at(p).texts) {
-            EXPECT_GE(item.rect.top(), spec.margins.top - 0.01);
-            EXPECT_LE(item.rect.bottom(), size.height() - spec.margins.bottom + 0.01) << item.text.toStdString();
+            EXPECT_GE(item.rect.top(), definition.margins.top - 0.01);
+            EXPECT_LE(item.rect.bottom(), size.height() - definition.margins.bottom + 0.01) << item.text.toStdString();
         }
     }
     // Every row once, in order, both of its lines on the same page, the second under the first.
@@ -106,16 +106,16 @@ TEST(Report, TwoHundredRowsRepeatHeadersKeepRowsWholeAndSumOnTheLastPage)
 
 TEST(Report, SummaryThatDoesNotFitMovesWholeToANewPageWithItsHeader)
 {
-    ReportSpec spec = registerSpec();
+    ReportDefinition definition = registerDefinition();
     const int perPage = [&] {
-        const Document one = layout(spec, rows(400));
+        const Document one = layout(definition, rows(400));
         int n = 0;
         for (const TextItem& t : one.pages.first().texts)
             n += t.text.startsWith(QStringLiteral("Cím ")) ? 1 : 0;
         return n;
     }();
     ASSERT_GT(perPage, 10);
-    const Document doc = layout(spec, rows(perPage)); // the first page is full of rows
+    const Document doc = layout(definition, rows(perPage)); // the first page is full of rows
     ASSERT_EQ(doc.pages.size(), 2);
     EXPECT_FALSE(doc.pages.first().contains(QStringLiteral("Összesen:")));
     const QStringList second = doc.pages.at(1).lines();
@@ -125,8 +125,8 @@ TEST(Report, SummaryThatDoesNotFitMovesWholeToANewPageWithItsHeader)
 
 TEST(Report, LandscapeIsWiderThanTallAndHoldsFewerRows)
 {
-    const Document portrait = layout(registerSpec(), rows(200));
-    const Document landscape = layout(registerSpec(QPageLayout::Landscape), rows(200));
+    const Document portrait = layout(registerDefinition(), rows(200));
+    const Document landscape = layout(registerDefinition(QPageLayout::Landscape), rows(200));
     EXPECT_GT(landscape.pageSize().width(), landscape.pageSize().height());
     EXPECT_NEAR(landscape.pageSize().width(), 297, 0.5);
     EXPECT_GT(landscape.pages.size(), portrait.pages.size());
@@ -136,7 +136,7 @@ TEST(Report, LandscapeIsWiderThanTallAndHoldsFewerRows)
 
 TEST(Report, EmptyReportStillHasOnePageWithHeaderAndZeroSums)
 {
-    const Document doc = layout(registerSpec(), {});
+    const Document doc = layout(registerDefinition(), {});
     ASSERT_EQ(doc.pages.size(), 1);
     EXPECT_TRUE(doc.pages.first().lines().contains(QStringLiteral("Összesen: 0")));
 }
@@ -153,12 +153,12 @@ TEST(Report, ValuesAreFormattedForPrint)
 TEST(Report, PdfHoldsTheTextWithHungarianLetters)
 {
     QTemporaryDir dir;
-    ReportSpec spec = registerSpec(QPageLayout::Landscape);
+    ReportDefinition definition = registerDefinition(QPageLayout::Landscape);
     QList<QVariantMap> data = rows(3);
     data[0][QStringLiteral("cim")] = QStringLiteral("Árvíztűrő tükörfúrógép ŐŰ");
     const QString path = dir.filePath(QStringLiteral("lista.pdf"));
     QString error;
-    ASSERT_TRUE(writePdf(layout(spec, data), path, &error)) << error.toStdString();
+    ASSERT_TRUE(writePdf(layout(definition, data), path, &error)) << error.toStdString();
 
     QProcess pdftotext;
     pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
