@@ -3,6 +3,7 @@
 #include "catalogue/BookSession.h"
 #include "db/RowSet.h"
 #include "platform/AppContext.h"
+#include "platform/Buttons.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -38,16 +39,7 @@ struct BookShared {
     db::RowSet records;
 };
 
-// A push button with its objectName; never the dialog default.
-inline QPushButton* makeButton(const QString& text, const QString& name, QWidget* parent, const QString& hint = {})
-{
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    if (!hint.isEmpty())
-        b->setToolTip(hint);
-    return b;
-}
+using platform::makeButton;
 
 inline QString countText(int n) { return QStringLiteral("%1 db").arg(n); }
 

@@ -2,6 +2,7 @@
 
 #include "db/DateText.h"
 #include "platform/AppContext.h"
+#include "platform/Buttons.h"
 #include "platform/TextFile.h"
 
 #include <QComboBox>
@@ -19,14 +20,7 @@ namespace zentar::circulation {
 
 namespace {
 
-QPushButton* button(const QString& caption, const char* name, QWidget* parent, const QString& hint = {})
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    if (!hint.isEmpty())
-        b->setToolTip(hint);
-    return b;
-}
+using platform::makeButton;
 
 QString cellText(const QVariant& value)
 {
@@ -71,12 +65,12 @@ HistoryTab::HistoryTab(platform::AppContext& context, QWidget* parent)
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid_->verticalHeader()->hide();
 
-    auto* readerSearch = button(QStringLiteral("Keresés"), "btnHistoryReader", this);
-    auto* documentSearch = button(QStringLiteral("Keresés"), "btnHistoryDocument", this);
-    auto* periodSearch = button(QStringLiteral("Keresés"), "btnHistoryPeriod", this);
-    auto* print = button(QStringLiteral("Nyomtat"), "btnHistoryPrint", this, QStringLiteral("Lista nyomtatása"));
-    auto* save = button(QStringLiteral("Ment"), "btnHistorySave", this, QStringLiteral("Mentés fájlba"));
-    auto* close = button(QStringLiteral("Kilépés"), "btnHistoryClose", this);
+    auto* readerSearch = makeButton(QStringLiteral("Keresés"), "btnHistoryReader", this);
+    auto* documentSearch = makeButton(QStringLiteral("Keresés"), "btnHistoryDocument", this);
+    auto* periodSearch = makeButton(QStringLiteral("Keresés"), "btnHistoryPeriod", this);
+    auto* print = makeButton(QStringLiteral("Nyomtat"), "btnHistoryPrint", this, QStringLiteral("Lista nyomtatása"));
+    auto* save = makeButton(QStringLiteral("Ment"), "btnHistorySave", this, QStringLiteral("Mentés fájlba"));
+    auto* close = makeButton(QStringLiteral("Kilépés"), "btnHistoryClose", this);
 
     auto* criteria = new QGridLayout;
     criteria->addWidget(new QLabel(QStringLiteral("Adott olvasó kölcsönzései:"), this), 0, 0);

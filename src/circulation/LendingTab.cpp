@@ -3,6 +3,7 @@
 #include "circulation/RegistrationTab.h"
 #include "db/DateText.h"
 #include "platform/AppContext.h"
+#include "platform/Buttons.h"
 #include "platform/CloseWindow.h"
 
 #include <QComboBox>
@@ -22,6 +23,8 @@ namespace zentar::circulation {
 
 namespace {
 
+using platform::makeButton;
+
 QString text(const QVariantMap& row, const char* column)
 {
     return row.value(QString::fromLatin1(column)).toString().trimmed();
@@ -31,15 +34,6 @@ QString dateText(const QVariant& value)
 {
     const QDate d = value.typeId() == QMetaType::QDateTime ? value.toDateTime().date() : value.toDate();
     return db::datetext::display(d);
-}
-
-QPushButton* button(const QString& caption, const char* name, QWidget* parent, const QString& hint = {})
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    if (!hint.isEmpty())
-        b->setToolTip(hint);
-    return b;
 }
 
 // The loan list's columns: caption and kolcson column.
@@ -93,9 +87,9 @@ LendingTab::LendingTab(
     readerSearchText_ = field("readerSearchText", readerBox, false);
     readerSearchText_->setMaxLength(39);
     readerSearchText_->setToolTip(QStringLiteral("Olvasó neve vagy vonalkódja"));
-    auto* readerSearch = button(QStringLiteral("Keresés"), "btnReaderSearch", readerBox);
-    auto* readerPrevious = button(QStringLiteral("&<<"), "btnReaderPrevious", readerBox);
-    auto* readerNext = button(QStringLiteral("&>>"), "btnReaderNext", readerBox);
+    auto* readerSearch = makeButton(QStringLiteral("Keresés"), "btnReaderSearch", readerBox);
+    auto* readerPrevious = makeButton(QStringLiteral("&<<"), "btnReaderPrevious", readerBox);
+    auto* readerNext = makeButton(QStringLiteral("&>>"), "btnReaderNext", readerBox);
     auto* searchRow = new QHBoxLayout;
     searchRow->addWidget(new QLabel(QStringLiteral("Keresés:"), readerBox));
     searchRow->addWidget(readerSearchBy_);
@@ -104,16 +98,16 @@ LendingTab::LendingTab(
     searchRow->addWidget(readerPrevious);
     searchRow->addWidget(readerNext);
     auto* readerButtons = new QHBoxLayout;
-    auto* payButton = button(QStringLiteral("Fizet"), "btnPay", readerBox, QStringLiteral("Tartozás kiegyenlítése"));
-    auto* printButton = button(QStringLiteral(" Nyomtatás"), "btnPrintReceipt", readerBox,
+    auto* payButton = makeButton(QStringLiteral("Fizet"), "btnPay", readerBox, QStringLiteral("Tartozás kiegyenlítése"));
+    auto* printButton = makeButton(QStringLiteral(" Nyomtatás"), "btnPrintReceipt", readerBox,
         QStringLiteral("Kölcsönzést igazoló szelvény nyomtatása"));
-    auto* voucher = button(QStringLiteral("Bizonylat"), "btnVoucher", readerBox);
+    auto* voucher = makeButton(QStringLiteral("Bizonylat"), "btnVoucher", readerBox);
     voucher->setEnabled(false);
-    auto* clearReservation = button(QStringLiteral("Előjegyzés törlése"), "btnClearReservation", readerBox);
-    auto* help = button(QStringLiteral("Súgó"), "btnLendingHelp", readerBox);
-    auto* close = button(QStringLiteral(" Kilép"), "btnLendingClose", readerBox);
+    auto* clearReservation = makeButton(QStringLiteral("Előjegyzés törlése"), "btnClearReservation", readerBox);
+    auto* help = makeButton(QStringLiteral("Súgó"), "btnLendingHelp", readerBox);
+    auto* close = makeButton(QStringLiteral(" Kilép"), "btnLendingClose", readerBox);
     for (int i = 0; i < 2; ++i) {
-        indicators_[i] = button(QStringLiteral("!"), i == 0 ? "indicator1" : "indicator2", readerBox);
+        indicators_[i] = makeButton(QStringLiteral("!"), i == 0 ? "indicator1" : "indicator2", readerBox);
         indicators_[i]->setFocusPolicy(Qt::NoFocus);
         indicators_[i]->setFixedWidth(28);
         indicators_[i]->setFlat(true);
@@ -133,7 +127,7 @@ LendingTab::LendingTab(
     docSearchBy_ = new QComboBox(docBox);
     docSearchBy_->setObjectName(QStringLiteral("docSearchBy"));
     docSearchBy_->addItems(lending::findCaptions());
-    auto* docSearch = button(QStringLiteral(" Keres"), "btnDocSearch", docBox);
+    auto* docSearch = makeButton(QStringLiteral(" Keres"), "btnDocSearch", docBox);
     auto* docRow = new QHBoxLayout;
     docRow->addWidget(new QLabel(QStringLiteral("Keresés:"), docBox));
     docRow->addWidget(docSearchText_, 1);
@@ -150,14 +144,14 @@ LendingTab::LendingTab(
     for (const auto& f : docFields)
         docForm->addRow(QString::fromUtf8(f.caption), field(f.name, docBox));
     note_ = field("kpldMegj", docBox, false);
-    noteSave_ = button(QStringLiteral(" Mentés"), "btnNoteSave", docBox, QStringLiteral("Megjegyzés mentése"));
+    noteSave_ = makeButton(QStringLiteral(" Mentés"), "btnNoteSave", docBox, QStringLiteral("Megjegyzés mentése"));
     noteSave_->setEnabled(false);
     auto* noteRow = new QHBoxLayout;
     noteRow->addWidget(note_, 1);
     noteRow->addWidget(noteSave_);
     docForm->addRow(QStringLiteral("Megj.:"), noteRow);
-    docPrevious_ = button(QStringLiteral("<<"), "btnDocPrevious", docBox);
-    docNext_ = button(QStringLiteral(">>"), "btnDocNext", docBox);
+    docPrevious_ = makeButton(QStringLiteral("<<"), "btnDocPrevious", docBox);
+    docNext_ = makeButton(QStringLiteral(">>"), "btnDocNext", docBox);
     docCount_ = new QLabel(docBox);
     docCount_->setObjectName(QStringLiteral("docCount"));
     docPrevious_->setEnabled(false);
@@ -197,11 +191,11 @@ LendingTab::LendingTab(
         captions << QString::fromUtf8(c.caption);
     loans_->setHorizontalHeaderLabels(captions);
     loans_->horizontalHeader()->setStretchLastSection(true);
-    lend_ = button(QStringLiteral("  Kölcsönzés"), "btnLend", this);
-    extend_ = button(QStringLiteral("&Hosszabbítás"), "btnExtend", this);
-    giveBack_ = button(QStringLiteral(" &Visszahozatal"), "btnReturn", this);
-    returnAll_ = button(QStringLiteral("Mind visszahoz"), "btnReturnAll", this);
-    extendAll_ = button(QStringLiteral("Mind hosszabbít"), "btnExtendAll", this,
+    lend_ = makeButton(QStringLiteral("  Kölcsönzés"), "btnLend", this);
+    extend_ = makeButton(QStringLiteral("&Hosszabbítás"), "btnExtend", this);
+    giveBack_ = makeButton(QStringLiteral(" &Visszahozatal"), "btnReturn", this);
+    returnAll_ = makeButton(QStringLiteral("Mind visszahoz"), "btnReturnAll", this);
+    extendAll_ = makeButton(QStringLiteral("Mind hosszabbít"), "btnExtendAll", this,
         QStringLiteral("Az olvasónál lévő összes dokumentum lejárati idejének meghosszabítása"));
     auto* actions = new QVBoxLayout;
     for (QPushButton* b : { lend_, extend_, giveBack_, returnAll_, extendAll_ }) {

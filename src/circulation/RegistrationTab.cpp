@@ -1,6 +1,7 @@
 #include "circulation/RegistrationTab.h"
 
 #include "catalogue/CardEditor.h"
+#include "platform/Buttons.h"
 
 #include "circulation/ChoiceGroup.h"
 #include "circulation/Reservations.h"
@@ -21,15 +22,7 @@ namespace zentar::circulation {
 
 namespace {
 
-QPushButton* button(const QString& text, const char* name, QWidget* parent, const QString& hint = {})
-{
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    if (!hint.isEmpty())
-        b->setToolTip(hint);
-    return b;
-}
+using platform::makeButton;
 
 const QString kInsert = QStringLiteral(
     "insert into olvaso (id,nyilvszam,vonalkod,nev,szhely,szulido,neme,anev,lnev,allvaros,allcim,allirsz,"
@@ -71,10 +64,10 @@ RegistrationTab::RegistrationTab(platform::AppContext& context, const Circulatio
     searchText_ = new QLineEdit(searchBox);
     searchText_->setObjectName(QStringLiteral("searchText"));
     searchText_->setMaxLength(29);
-    auto* searchButton = button(QStringLiteral(" Keresé&s"), "btnSearch", searchBox);
-    previous_ = button(QString(), "btnPrevious", searchBox, QStringLiteral("Előző"));
+    auto* searchButton = makeButton(QStringLiteral(" Keresé&s"), "btnSearch", searchBox);
+    previous_ = makeButton(QString(), "btnPrevious", searchBox, QStringLiteral("Előző"));
     previous_->setIcon(style()->standardIcon(QStyle::SP_ArrowLeft));
-    next_ = button(QString(), "btnNext", searchBox, QStringLiteral("Következő"));
+    next_ = makeButton(QString(), "btnNext", searchBox, QStringLiteral("Következő"));
     next_->setIcon(style()->standardIcon(QStyle::SP_ArrowRight));
     previous_->setEnabled(false);
     next_->setEnabled(false);
@@ -93,16 +86,16 @@ RegistrationTab::RegistrationTab(platform::AppContext& context, const Circulatio
     connect(next_, &QPushButton::clicked, this, &RegistrationTab::next);
 
     // Buttons.
-    newReader_ = button(
+    newReader_ = makeButton(
         QStringLiteral("Új olvasó"), "btnNewReader", this, QStringLiteral("Aki még nem szerepel az adatbázisban"));
-    save_ = button(QStringLiteral(" &Mentés"), "btnSave", this);
-    delete_ = button(QStringLiteral(" &Törlés"), "btnDelete", this,
+    save_ = makeButton(QStringLiteral(" &Mentés"), "btnSave", this);
+    delete_ = makeButton(QStringLiteral(" &Törlés"), "btnDelete", this,
         QStringLiteral("Törölni csak azt az olvasót lehet, akinek van vonalkódja!"));
-    auto* print = button(QStringLiteral(" &Nyomtatás"), "btnPrint", this);
-    register_ = button(QStringLiteral("Beiratkozás"), "btnRegister", this,
+    auto* print = makeButton(QStringLiteral(" &Nyomtatás"), "btnPrint", this);
+    register_ = makeButton(QStringLiteral("Beiratkozás"), "btnRegister", this,
         QStringLiteral("Már regisztrált olvasó beiratkoztatása 1 évre"));
-    auto* exit = button(QStringLiteral(" &Kilépés"), "btnExit", this);
-    auto* help = button(QStringLiteral("Súgó"), "btnHelp", this);
+    auto* exit = makeButton(QStringLiteral(" &Kilépés"), "btnExit", this);
+    auto* help = makeButton(QStringLiteral("Súgó"), "btnHelp", this);
     save_->setEnabled(false);
     delete_->setEnabled(false);
     register_->setEnabled(false);
@@ -121,15 +114,15 @@ RegistrationTab::RegistrationTab(platform::AppContext& context, const Circulatio
     // Barcode change.
     auto* changeBox = new QGroupBox(this);
     auto* changeLayout = new QHBoxLayout(changeBox);
-    barcodeChange_ = button(QStringLiteral("Vonalkód csere"), "btnBarcodeChange", changeBox);
+    barcodeChange_ = makeButton(QStringLiteral("Vonalkód csere"), "btnBarcodeChange", changeBox);
     barcodeChange_->setEnabled(false);
     newBarcodeLabel_ = new QLabel(QStringLiteral("Új vonalkód:"), changeBox);
     newBarcode_ = new QLineEdit(changeBox);
     newBarcode_->setObjectName(QStringLiteral("newBarcode"));
     newBarcode_->setMaxLength(40);
-    newBarcodeSave_ = button(QStringLiteral("Mentés"), "btnBarcodeSave", changeBox);
-    newBarcodeCancel_ = button(QStringLiteral("Mégsem"), "btnBarcodeCancel", changeBox);
-    newBarcodeHelp_ = button(QStringLiteral("Súgó"), "btnBarcodeHelp", changeBox);
+    newBarcodeSave_ = makeButton(QStringLiteral("Mentés"), "btnBarcodeSave", changeBox);
+    newBarcodeCancel_ = makeButton(QStringLiteral("Mégsem"), "btnBarcodeCancel", changeBox);
+    newBarcodeHelp_ = makeButton(QStringLiteral("Súgó"), "btnBarcodeHelp", changeBox);
     for (QWidget* w : std::initializer_list<QWidget*> {
              barcodeChange_, newBarcodeLabel_, newBarcode_, newBarcodeSave_, newBarcodeCancel_, newBarcodeHelp_ })
         changeLayout->addWidget(w);

@@ -4,6 +4,7 @@
 #include "circulation/RegistrationTab.h"
 #include "circulation/Reservations.h"
 #include "platform/AppContext.h"
+#include "platform/Buttons.h"
 #include "platform/RowSetGrid.h"
 
 #include <QFormLayout>
@@ -20,15 +21,9 @@ namespace zentar::circulation {
 
 namespace {
 
-using platform::Field;
+using platform::makeButton;
 
-QPushButton* button(const QString& text, const char* name, QWidget* parent)
-{
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
-}
+using platform::Field;
 
 QLineEdit* shown(const char* name, QWidget* parent)
 {
@@ -68,7 +63,7 @@ ReservationsTab::ReservationsTab(
     barcode_ = new QLineEdit(readerBox);
     barcode_->setObjectName(QStringLiteral("readerBarcode"));
     barcode_->setMaxLength(40);
-    auto* find = button(QStringLiteral("Keres"), "btnFindReader", readerBox);
+    auto* find = makeButton(QStringLiteral("Keres"), "btnFindReader", readerBox);
     findRow->addWidget(new QLabel(QStringLiteral("Olvasó vonalkódja: "), readerBox));
     findRow->addWidget(barcode_, 1);
     findRow->addWidget(find);
@@ -85,9 +80,9 @@ ReservationsTab::ReservationsTab(
     connect(find, &QPushButton::clicked, this, &ReservationsTab::findReader);
     connect(barcode_, &QLineEdit::returnPressed, this, &ReservationsTab::findReader);
 
-    auto* add = button(QStringLiteral("Új előjegyzés"), "btnNewReservation", this);
-    save_ = button(QStringLiteral("Mentés"), "btnSaveReservation", this);
-    auto* del = button(QStringLiteral("Törlés"), "btnDeleteReservation", this);
+    auto* add = makeButton(QStringLiteral("Új előjegyzés"), "btnNewReservation", this);
+    save_ = makeButton(QStringLiteral("Mentés"), "btnSaveReservation", this);
+    auto* del = makeButton(QStringLiteral("Törlés"), "btnDeleteReservation", this);
     save_->setEnabled(false);
     connect(add, &QPushButton::clicked, this, &ReservationsTab::newReservation);
     connect(save_, &QPushButton::clicked, this, &ReservationsTab::save);

@@ -2,6 +2,7 @@
 
 #include "catalogue/CardEditor.h"
 #include "platform/AppContext.h"
+#include "platform/Buttons.h"
 #include "platform/CloseWindow.h"
 #include "platform/FunctionKeyInput.h"
 #include "platform/Printer.h"
@@ -33,15 +34,10 @@ namespace zentar::retrieval {
 
 namespace {
 
+using platform::makeButton;
+
 constexpr int kTextLength = 30;
 constexpr int kWindowWheelStep = 10;
-
-QPushButton* button(const QString& text, const char* name, QWidget* parent)
-{
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QLatin1String(name));
-    return b;
-}
 
 // Hands the lines to a new card editor.
 catalogue::CardEditor* openEditor(platform::AppContext& context, const OutputLines& lines)
@@ -133,13 +129,13 @@ QWidget* SearchWindow::buildSearchTab()
     form->addRow(QStringLiteral("Lelőhely:"), location_);
     form->addRow(QStringLiteral("Dok. típus:"), docType_);
 
-    auto* searchButton = button(QStringLiteral(" Keresé&s"), "searchButton", page);
-    auto* exitButton = button(QStringLiteral(" &Kilépés"), "exitButton", page);
-    auto* newestButton = button(QStringLiteral("Ú&jdonságok"), "newestButton", page);
-    showButton_ = button(QStringLiteral(" &Megjelenítés"), "showButton", page);
-    cardButton_ = button(QStringLiteral(" Katalógus &cédula formátum"), "cardButton", page);
-    auto* printButton = button(QStringLiteral("  &Nyomtatás"), "printButton", page);
-    auto* saveButton = button(QStringLiteral("Lista &mentése"), "saveListButton", page);
+    auto* searchButton = makeButton(QStringLiteral(" Keresé&s"), "searchButton", page);
+    auto* exitButton = makeButton(QStringLiteral(" &Kilépés"), "exitButton", page);
+    auto* newestButton = makeButton(QStringLiteral("Ú&jdonságok"), "newestButton", page);
+    showButton_ = makeButton(QStringLiteral(" &Megjelenítés"), "showButton", page);
+    cardButton_ = makeButton(QStringLiteral(" Katalógus &cédula formátum"), "cardButton", page);
+    auto* printButton = makeButton(QStringLiteral("  &Nyomtatás"), "printButton", page);
+    auto* saveButton = makeButton(QStringLiteral("Lista &mentése"), "saveListButton", page);
     showButton_->setEnabled(false);
     cardButton_->setEnabled(false);
 

@@ -2,6 +2,7 @@
 
 #include "db/Like.h"
 #include "platform/AppContext.h"
+#include "platform/Buttons.h"
 #include "shell/LibrarianAccounts.h"
 #include "shell/PasswordHash.h"
 
@@ -19,15 +20,9 @@ namespace zentar::shell {
 
 namespace {
 
-using platform::Field;
+using platform::makeButton;
 
-QPushButton* button(const QString& text, const char* name, QWidget* parent)
-{
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
-}
+using platform::Field;
 
 const char* const kRightCaptions[accounts::kRightsCount] = {
     "Szerzeményezés", "Katalogizálás", "Régi könyv", "Folyóirat", "Olvasószolgálat",
@@ -83,7 +78,7 @@ LibrariansWindow::LibrariansWindow(platform::AppContext& context, QWidget* paren
 
     searchText_ = new QLineEdit(this);
     searchText_->setObjectName(QStringLiteral("searchName"));
-    auto* searchButton = button(QStringLiteral(" Keresé&s"), "btnSearch", this);
+    auto* searchButton = makeButton(QStringLiteral(" Keresé&s"), "btnSearch", this);
     connect(searchButton, &QPushButton::clicked, this, &LibrariansWindow::search);
     connect(searchText_, &QLineEdit::returnPressed, this, &LibrariansWindow::search);
     auto* searchRow = new QHBoxLayout;
@@ -91,16 +86,16 @@ LibrariansWindow::LibrariansWindow(platform::AppContext& context, QWidget* paren
     searchRow->addWidget(searchText_, 1);
     searchRow->addWidget(searchButton);
 
-    previous_ = button(QString(), "btnPrevious", this);
+    previous_ = makeButton(QString(), "btnPrevious", this);
     previous_->setIcon(style()->standardIcon(QStyle::SP_ArrowLeft));
     previous_->setToolTip(QStringLiteral("Előző"));
-    next_ = button(QString(), "btnNext", this);
+    next_ = makeButton(QString(), "btnNext", this);
     next_->setIcon(style()->standardIcon(QStyle::SP_ArrowRight));
     next_->setToolTip(QStringLiteral("Következő"));
-    auto* add = button(QStringLiteral(" Új &adat"), "btnNew", this);
-    save_ = button(QStringLiteral(" &Mentés"), "btnSave", this);
-    auto* del = button(QStringLiteral(" &Törlés"), "btnDelete", this);
-    auto* exit = button(QStringLiteral(" &Kilépés"), "btnExit", this);
+    auto* add = makeButton(QStringLiteral(" Új &adat"), "btnNew", this);
+    save_ = makeButton(QStringLiteral(" &Mentés"), "btnSave", this);
+    auto* del = makeButton(QStringLiteral(" &Törlés"), "btnDelete", this);
+    auto* exit = makeButton(QStringLiteral(" &Kilépés"), "btnExit", this);
     connect(previous_, &QPushButton::clicked, this, [this] { rows_.previous(); });
     connect(next_, &QPushButton::clicked, this, [this] { rows_.next(); });
     connect(add, &QPushButton::clicked, this, &LibrariansWindow::newLibrarian);
