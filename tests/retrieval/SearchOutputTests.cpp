@@ -109,8 +109,8 @@ TEST_F(SearchOutputTest, CardTextOfABookWithCopiesAndAnalytics)
 
 TEST_F(SearchOutputTest, WithoutTheLoanTableEveryCopyIsAtHome)
 {
-    if (db.scalar("select count(*) from rdb$relations where rdb$relation_name = 'KOLCSON'").toInt() > 0)
-        GTEST_SKIP() << "this build has the loan table";
+    // An older database without the loan table still shows its copies.
+    db.exec("drop table kolcson");
     RecordOutput output(db);
     EXPECT_EQ(texts(output.display(1)).count("A dokumentum bent van."), 2);
 }
