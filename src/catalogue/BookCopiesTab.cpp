@@ -109,17 +109,7 @@ BookCopiesTab::BookCopiesTab(BookShared& shared, QWidget* parent)
         grid->addWidget(new QLabel(QStringLiteral("Nemzetiségi:"), this), row, 2);
         grid->addLayout(minorityRow, row++, 3);
     }
-    for (auto [name, date, caption] : {std::tuple{"kvtaros1", "rdatum", "Katalogizálta:"},
-                                       {"kvtaros2", "mdatum", "Módosította:"}}) {
-        QWidget* who = form_.add(Field::text(QLatin1String(name), QString::fromUtf8(caption)).readonly());
-        QWidget* when = form_.add(Field::date(QLatin1String(date), QString()).readonly());
-        form_.label(QLatin1String(date))->hide();
-        auto* stampRow = new QHBoxLayout;
-        stampRow->addWidget(who, 1);
-        stampRow->addWidget(when);
-        grid->addWidget(form_.label(QLatin1String(name)), row, 2);
-        grid->addLayout(stampRow, row++, 3);
-    }
+    addStampRows(form_, grid, row);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
 

@@ -4,10 +4,14 @@
 #include "db/RowSet.h"
 #include "platform/AppContext.h"
 #include "platform/Buttons.h"
+#include "platform/DataForm.h"
 
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+
+#include <tuple>
 
 // What the tabs of the book window share: the program, the mode, the session values and the
 // record set of the last search with its current record.
@@ -71,5 +75,24 @@ public:
 private:
     QList<QLabel*> values_;
 };
+
+// The read-only stamps "Katalogizálta:" (kvtaros1, rdatum) and "Módosította:" (kvtaros2, mdatum),
+// one grid row each in columns 2 and 3 from `row` on; `row` moves past them.
+inline void addStampRows(platform::DataForm& form, QGridLayout* grid, int& row)
+{
+    using platform::Field;
+    for (auto [name, date, caption] : {std::tuple{"kvtaros1", "rdatum", "Katalogizálta:"},
+                                       {"kvtaros2", "mdatum", "Módosította:"}}) {
+        QWidget* who = form.add(Field::text(QLatin1String(name), QString::fromUtf8(caption)).readonly());
+        QWidget* when = form.add(Field::date(QLatin1String(date), QString()).readonly());
+        when->setMaximumWidth(110);
+        form.label(QLatin1String(date))->hide();
+        auto* stampRow = new QHBoxLayout;
+        stampRow->addWidget(who, 1);
+        stampRow->addWidget(when);
+        grid->addWidget(form.label(QLatin1String(name)), row, 2);
+        grid->addLayout(stampRow, row++, 3);
+    }
+}
 
 } // namespace zentar::catalogue::book

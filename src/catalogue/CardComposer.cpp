@@ -4,15 +4,6 @@ namespace zentar::catalogue::card {
 
 namespace {
 
-const QString kDash = QStringLiteral(". — ");
-
-// Appends `prefix` + `value` when the value is present.
-void addPart(QString& out, const QString& prefix, const QString& value, const QString& suffix = {})
-{
-    if (!value.isEmpty())
-        out += prefix + value + suffix;
-}
-
 void addLineIfPresent(QStringList& lines, const QString& value)
 {
     if (!value.isEmpty())
@@ -94,6 +85,12 @@ QStringList standardNumberLines(const QVariantMap& row)
 }
 
 } // namespace
+
+void addPart(QString& out, const QString& prefix, const QString& value, const QString& suffix)
+{
+    if (!value.isEmpty())
+        out += prefix + value + suffix;
+}
 
 QString text(const QVariantMap& row, const QString& column)
 {

@@ -9,6 +9,11 @@
 // nothing, not even their separator. Formatting is left to the card editor.
 namespace zentar::catalogue::card {
 
+// ". — ", the separator between the areas of a description.
+inline const QString kDash = QStringLiteral(". — ");
+// Appends `prefix` + `value` + `suffix` when the value is present.
+void addPart(QString& out, const QString& prefix, const QString& value, const QString& suffix = {});
+
 // The text of a column; null and missing columns give an empty text.
 QString text(const QVariantMap& row, const QString& column);
 // The price `ar`, or 0 when it is absent or not a number.

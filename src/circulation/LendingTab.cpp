@@ -281,6 +281,17 @@ QVariantMap LendingTab::reader() const
     return registration_.reader();
 }
 
+bool LendingTab::attempt(const std::function<void()>& action)
+{
+    try {
+        action();
+        return true;
+    } catch (const std::exception& error) {
+        fail(error);
+        return false;
+    }
+}
+
 void LendingTab::fail(const std::exception& error)
 {
     if (const auto* dbError = dynamic_cast<const db::DbError*>(&error))
@@ -399,13 +410,11 @@ void LendingTab::searchDocument()
     stopBlinking();
     loanClicked_ = false;
     target_.reset();
-    try {
-        copies_
-            = lending::findCopies(context_.db, lending::FindBy(docSearchBy_->currentIndex()), docSearchText_->text());
-    } catch (const std::exception& error) {
-        fail(error);
+    if (!attempt([&] {
+            copies_
+                = lending::findCopies(context_.db, lending::FindBy(docSearchBy_->currentIndex()), docSearchText_->text());
+        }))
         return;
-    }
     docCount_->setText(QStringLiteral("%1 db").arg(copies_.size()));
     if (copies_.isEmpty()) {
         copyIndex_ = -1;
@@ -447,12 +456,8 @@ void LendingTab::showCopy()
     }
     docSearchText_->setText(copy.barcode);
     std::optional<QVariantMap> loan;
-    try {
-        loan = lending::loanOf(context_.db, copy.barcode, copy.docType);
-    } catch (const std::exception& error) {
-        fail(error);
+    if (!attempt([&] { loan = lending::loanOf(context_.db, copy.barcode, copy.docType); }))
         return;
-    }
     if (!loan) {
         setSingleLoanButtons(true, false, false);
         newDue_->setText(db::datetext::display(lending::offeredDue(
@@ -533,12 +538,8 @@ void LendingTab::lend()
         return;
     }
     QString refusal;
-    try {
-        refusal = desk_.lend(reader(), copies_.value(copyIndex_), due);
-    } catch (const std::exception& error) {
-        fail(error);
+    if (!attempt([&] { refusal = desk_.lend(reader(), copies_.value(copyIndex_), due); }))
         return;
-    }
     if (!refusal.isEmpty()) {
         context_.dialogs.information(refusal);
         return;
@@ -553,12 +554,8 @@ void LendingTab::extend()
     if (!target_)
         return;
     QString refusal;
-    try {
-        refusal = desk_.extend(reader(), text(*target_, "vonalkod"), text(*target_, "doktipus"));
-    } catch (const std::exception& error) {
-        fail(error);
+    if (!attempt([&] { refusal = desk_.extend(reader(), text(*target_, "vonalkod"), text(*target_, "doktipus")); }))
         return;
-    }
     if (!refusal.isEmpty()) {
         context_.dialogs.information(refusal);
         return;
@@ -571,12 +568,8 @@ void LendingTab::giveBack()
     stopBlinking();
     if (!target_)
         return;
-    try {
-        desk_.giveBack(reader(), text(*target_, "vonalkod"), text(*target_, "doktipus"));
-    } catch (const std::exception& error) {
-        fail(error);
+    if (!attempt([&] { desk_.giveBack(reader(), text(*target_, "vonalkod"), text(*target_, "doktipus")); }))
         return;
-    }
     finishAction();
 }
 
@@ -610,12 +603,8 @@ void LendingTab::pay()
 {
     if (!registration_.hasReader())
         return;
-    try {
-        desk_.pay(reader());
-    } catch (const std::exception& error) {
-        fail(error);
+    if (!attempt([&] { desk_.pay(reader()); }))
         return;
-    }
     registration_.reloadReader();
 }
 
@@ -624,13 +613,11 @@ void LendingTab::saveNote()
     const lending::Copy copy = copies_.value(copyIndex_);
     if (copy.barcode.isEmpty())
         return;
-    try {
-        desk_.saveNote(copy.barcode, note_->text());
-        copies_[copyIndex_].note = note_->text();
-    } catch (const std::exception& error) {
-        fail(error);
+    if (!attempt([&] {
+            desk_.saveNote(copy.barcode, note_->text());
+            copies_[copyIndex_].note = note_->text();
+        }))
         return;
-    }
     noteSave_->setEnabled(false);
 }
 
@@ -638,12 +625,8 @@ void LendingTab::clearReservation()
 {
     if (!registration_.hasReader())
         return;
-    try {
-        desk_.clearReservationFlag(reader());
-    } catch (const std::exception& error) {
-        fail(error);
+    if (!attempt([&] { desk_.clearReservationFlag(reader()); }))
         return;
-    }
     registration_.reloadReader();
 }
 

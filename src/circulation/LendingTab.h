@@ -3,6 +3,7 @@
 #include "circulation/CirculationSession.h"
 #include "circulation/Lending.h"
 
+#include <functional>
 #include <QWidget>
 
 #include <optional>
@@ -60,6 +61,8 @@ private:
     void setSingleLoanButtons(bool lend, bool extend, bool giveBack);
     void startBlinking();
     void stopBlinking();
+    // Runs a database action; a failure is shown to the librarian and gives false.
+    bool attempt(const std::function<void()>& action);
     void fail(const std::exception& error);
     QVariantMap reader() const;
     QLineEdit* field(const char* name, QWidget* parent, bool readOnly = true);

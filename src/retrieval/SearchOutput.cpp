@@ -13,13 +13,8 @@ namespace codes = catalogue::codes;
 
 namespace {
 
-const QString kDash = QStringLiteral(". — ");
-
-void addPart(QString& out, const QString& prefix, const QString& value, const QString& suffix = {})
-{
-    if (!value.isEmpty())
-        out += prefix + value + suffix;
-}
+using card::addPart;
+using card::kDash;
 
 void addLine(OutputLines& lines, const QString& text)
 {
